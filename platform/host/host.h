@@ -1,0 +1,84 @@
+// The stand-in Kestrune host: shared state and the service families.
+// Each service family lives in its own file; this header ties them together.
+#pragma once
+
+#include "kestrune.h"
+
+extern "C" {
+#include <lua.h>
+}
+
+#include <string>
+#include <vector>
+
+namespace host {
+
+inline lua_State *L_of(ScriptState *s) { return reinterpret_cast<lua_State *>(s); }
+inline ScriptState *S_of(lua_State *L) { return reinterpret_cast<ScriptState *>(L); }
+
+// ---- options and identity
+struct Options {
+    int versionMajor = 10;
+    int versionMinor = 0;
+    int utf8Mode = 1;
+    std::string pluginDir;
+};
+Options &options();
+
+// ---- memory.cpp: tagged blocks, report at exit, injected failures
+void *alloc_mem(size_t size, int clear, const char *tag);
+void free_mem(void *block);
+size_t held_blocks(const char *tag); // tag null: all
+int report_held_memory();            // prints the report; returns the number of blocks still held
+void fail_allocation(long nth, const char *tag); // nth 0 switches injection off
+void configure_failures_from_env();
+
+// ---- errors.cpp: custom messages, arguments, host codes, raising
+int register_error(const char *text);
+void set_error_string(const char *text);
+void set_error_number(int number);
+// Formats the message for an error code (custom id or host code) with the pending arguments.
+std::string error_message(int code);
+int last_error_code();
+[[noreturn]] void raise_error(lua_State *L, int code);
+// Turns a command's return value into its result count, raising the error it names.
+int finish_command(lua_State *L, int result);
+
+// ---- system.cpp: information, hooks, object types, text conversion, capabilities
+void set_app_info(const char *key, const char *value);
+bool is_app_info_key(const char *key);
+void set_info_word(int key, uintptr_t value);
+int latin1_lower(int c);
+int latin1_upper(int c);
+void set_utf8_mode(int mode);
+int query_object_type(lua_State *L, int type, const ScriptId &id, int attribute);
+size_t object_freed_count();
+char *convert_text(const char *text, int from, int to);
+void free_text(char *text);
+
+// ---- files.cpp
+void define_virtual_file(const std::string &name, const std::string &data);
+void release_virtual_files();
+
+// ---- the service tables handed to plugins
+extern const KsRuntimeServices runtime_services;
+extern const KsSystemServices system_services;
+extern const KsFileServices file_services;
+extern const KsScriptServices script_services;
+const HostApi *host_api();
+
+// ---- script_stack.cpp helpers the host's own commands use too
+int read_id(lua_State *L, int pos, ScriptId *id);
+void push_command(lua_State *L, KsCommand command);
+
+// ---- plugins.cpp: plugin files and their libraries
+int load_plugin(lua_State *L, const char *name, std::string &error);  // 0 or -1 with error set
+int require_plugin(lua_State *L, const char *name, int optionsIndex); // raises on failure
+const char *help_string(const char *library, const char *command);
+void free_plugin_libraries(lua_State *L);
+void close_plugins();
+
+// ---- commands.cpp: the host's own script commands
+void register_host_commands(lua_State *L);
+
+} // namespace host

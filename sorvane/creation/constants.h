@@ -1,0 +1,4 @@
+#pragma once
+#include "kestrune.h"
+
+extern const ConstantEntry sv_constants[];

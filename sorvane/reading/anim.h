@@ -1,0 +1,13 @@
+// The anim loader entry points: a PDF file as an animation of its pages.
+#pragma once
+
+#include "kestrune.h"
+
+void *OpenAnim(const char *file, uint32_t *animInfo);
+void *LoadFrame(void *anim, int index, uint32_t *request);
+void FreeFrame(void *frame);
+int GetFrameDelay(void *anim, int index);
+void CloseAnim(void *anim);
+void *GetFrame(void *frame, uint32_t *out);
+int TransformFrame(void *frame, const double *matrix, int width, int height);
+void FreeVectorFrame(void *frame);
