@@ -87,7 +87,7 @@ void publish(lua_State *L, const Plugin &p, const Library &lib)
     for (const ConstantEntry *k = lib.constants; k && k->name; k++) {
         // Whole numbers reach scripts as integers, the rest as floats.
         if (k->string) lua_pushstring(L, k->string);
-        else if (k->number == double(lua_Integer(k->number)) && k->number > -9.2e18 && k->number < 9.2e18)
+        else if (k->number > -9.2e18 && k->number < 9.2e18 && k->number == double(lua_Integer(k->number)))
             lua_pushinteger(L, lua_Integer(k->number));
         else lua_pushnumber(L, k->number);
         lua_setglobal(L, k->name);

@@ -8,7 +8,6 @@
 
 SV_PENDING(OpenDocument)
 SV_PENDING(CloseDocument)
-SV_PENDING(CreateDocument)
 SV_PENDING(GetBrush)
 SV_PENDING(IsPDF)
 SV_PENDING(LoadPage)

@@ -1,0 +1,3 @@
+set(SV_READING_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/documents.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/anim.cpp)
