@@ -6,7 +6,8 @@ function(ks_add_script_test name script)
   add_test(NAME ${name}
     COMMAND ${KS_BIN_DIR}/kestrune ${T_HOST_ARGS} ${script} ${T_ARGS}
     WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "KS_TEST_DATA=${CMAKE_CURRENT_BINARY_DIR}")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT
+    "KS_TEST_DATA=${CMAKE_CURRENT_BINARY_DIR};KS_TESTLIB=${CMAKE_SOURCE_DIR}/tests/lib/testing.lua;KS_HOST=${KS_BIN_DIR}/kestrune;KS_RUNTIME_DIR=${CMAKE_CURRENT_BINARY_DIR}/run-${name}")
   if(T_WILL_FAIL)
     set_tests_properties(${name} PROPERTIES WILL_FAIL TRUE)
   endif()

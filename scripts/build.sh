@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Configures and builds one tree: scripts/build.sh [DIR [extra cmake arguments]]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+dir=${1:-build}
+shift || true
+cmake -S "$root" -B "$root/$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --build "$root/$dir" -j"$(nproc)"
