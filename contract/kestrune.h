@@ -275,10 +275,81 @@ typedef struct KsScriptServices {
 } KsScriptServices;
 
 /*
- * Graphics, font and display service tables. Each family grows with the
- * Parts that use it; their first member is a placeholder until then.
+ * Brushes. Pixels are 32-bit words A, R, G, B from the most significant byte
+ * down, rows packed, top row first.
+ *
+ * A vector brush's pixels belong to the plugin: the host asks for them through
+ * the pixel callback and asks for a new rendering through the transform
+ * callback, whose matrix (m0, m1, m2, m3) maps the untransformed brush as
+ * x' = m0*x + m2*y, y' = m1*x + m3*y (y grows downward). The anim loader's
+ * vector frames use the same three callbacks.
  */
-typedef struct KsGraphicsServices { void *reserved; } KsGraphicsServices;
+typedef struct KsPixelInfo {
+    int32_t width;
+    int32_t height;
+    int32_t pixelsPerRow;
+    int32_t alpha; /* 1 when the pixels carry alpha */
+} KsPixelInfo;
+
+typedef uint32_t *(*KsPixelCallback)(void *record, KsPixelInfo *out);
+typedef void (*KsFreeCallback)(void *record);
+typedef int (*KsTransformCallback)(void *record, const double matrix[4], int width, int height);
+
+enum { KS_VECTOR_FLAG_DEFAULT = 4, KS_VECTOR_FLAG_ALPHA = 1 };
+
+typedef struct KsVectorBrushRequest {
+    uint32_t *pixels;
+    uintptr_t width;
+    uintptr_t zero1;
+    uintptr_t flags; /* 4, or 5 when transparent */
+    uintptr_t zero2;
+    KsPixelCallback pixelCallback;
+    KsFreeCallback freeCallback;
+    KsTransformCallback transformCallback;
+    void *record;
+    uintptr_t zero3;
+} KsVectorBrushRequest;
+
+/* A locked brush: its pixels in the format above, valid until unlocked. */
+typedef struct KsBrushLock {
+    uint32_t *pixels;
+    int32_t width;
+    int32_t height;
+    int32_t pixelsPerRow;
+    int32_t alpha;
+    void *brush; /* the host's own */
+} KsBrushLock;
+
+typedef struct KsGraphicsServices {
+    /*
+     * Creates a vector brush under `id` (an existing brush of that number is
+     * freed first). For an automatic id the host answers the new brush's
+     * automatic id in *autoId, which the plugin hands to the script as a
+     * light pointer. Returns 0 or an error code.
+     */
+    int (*createVectorBrush)(const ScriptId *id, int width, int height, const KsVectorBrushRequest *request,
+                             void **autoId);
+    int (*lockBrush)(const ScriptId *id, KsBrushLock *lock); /* 0 or an error code */
+    void (*unlockBrush)(KsBrushLock *lock);
+} KsGraphicsServices;
+
+/*
+ * The anim loader's records: the host's anim information (32-bit words:
+ * 0 width, 1 height, 3 frame count, 4 and 5 set by the loader, 11 vector
+ * flag) and frame request (word 4: transparent).
+ */
+enum { KS_ANIM_INFO_WORDS = 16, KS_FRAME_REQUEST_WORDS = 8 };
+
+typedef void *(*KsOpenAnim)(const char *file, uint32_t *animInfo);
+typedef void *(*KsLoadFrame)(void *anim, int index, uint32_t *request);
+typedef void (*KsFreeFrame)(void *frame);
+typedef int (*KsGetFrameDelay)(void *anim, int index);
+typedef void (*KsCloseAnim)(void *anim);
+
+/*
+ * Font and display service tables grow with the plugins that use them; their
+ * first member is a placeholder until then.
+ */
 typedef struct KsFontServices { void *reserved; } KsFontServices;
 typedef struct KsDisplayServices { void *reserved; } KsDisplayServices;
 

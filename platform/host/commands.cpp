@@ -139,6 +139,8 @@ const HostCommand kCommands[] = {
 void register_host_commands(lua_State *L)
 {
     for (const HostCommand *c = kCommands; c->name; c++) lua_register(L, c->name, c->function);
+    register_brush_commands(L);
+    register_anim_commands(L);
 }
 
 } // namespace host

@@ -60,11 +60,35 @@ void free_text(char *text);
 void define_virtual_file(const std::string &name, const std::string &data);
 void release_virtual_files();
 
+// ---- brushes.cpp, anims.cpp
+struct HostCommandRow {
+    const char *name;
+    lua_CFunction function;
+};
+void register_brush_commands(lua_State *L);
+void free_all_brushes(); // vector brushes go back to their plugins
+void register_anim_commands(lua_State *L);
+
+// The entry points of a plugin that loads anims.
+struct AnimLoader {
+    KsOpenAnim openAnim;
+    KsLoadFrame loadFrame;
+    KsFreeFrame freeFrame;
+    KsCloseAnim closeAnim;
+    KsPixelCallback getFrame;
+    KsTransformCallback transformFrame;
+    KsFreeCallback freeVectorFrame;
+};
+const AnimLoader *first_anim_loader();
+const AnimLoader *next_anim_loader(const AnimLoader *loader);
+void free_all_anims();
+
 // ---- the service tables handed to plugins
 extern const KsRuntimeServices runtime_services;
 extern const KsSystemServices system_services;
 extern const KsFileServices file_services;
 extern const KsScriptServices script_services;
+extern const KsGraphicsServices graphics_services;
 const HostApi *host_api();
 
 // ---- script_stack.cpp helpers the host's own commands use too

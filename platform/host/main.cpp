@@ -93,6 +93,9 @@ int main(int argc, char **argv)
         }
     }
     lua_settop(L, 0);
+    // Anims and vector brushes go back to their plugins before the libraries close.
+    host::free_all_anims();
+    host::free_all_brushes();
     host::free_plugin_libraries(L);
     lua_close(L);
     host::close_plugins();

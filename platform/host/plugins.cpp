@@ -27,6 +27,8 @@ struct Plugin {
     PluginInfo info{};
     std::vector<Library> libraries;
     bool libraryInitialised = false;
+    AnimLoader anim{};
+    bool loadsAnims = false;
 };
 
 std::vector<Plugin *> g_plugins;
@@ -141,6 +143,15 @@ int load_plugin(lua_State *L, const char *name, std::string &error)
     }
     g_plugins.push_back(p);
 
+    if (p->info.capabilities & KS_CAP_ANIM) {
+        p->anim = {entry<KsOpenAnim>(*p, "OpenAnim"), entry<KsLoadFrame>(*p, "LoadFrame"),
+                   entry<KsFreeFrame>(*p, "FreeFrame"), entry<KsCloseAnim>(*p, "CloseAnim"),
+                   entry<KsPixelCallback>(*p, "GetFrame"), entry<KsTransformCallback>(*p, "TransformFrame"),
+                   entry<KsFreeCallback>(*p, "FreeVectorFrame")};
+        p->loadsAnims = p->anim.openAnim && p->anim.loadFrame && p->anim.freeFrame && p->anim.closeAnim &&
+                        p->anim.getFrame && p->anim.transformFrame && p->anim.freeVectorFrame;
+    }
+
     if (p->info.capabilities & KS_CAP_LIBRARY) {
         auto count = entry<KsGetLibraryCount>(*p, "GetLibraryCount");
         auto setCurrent = entry<KsSetCurrentLibrary>(*p, "SetCurrentLibrary");
@@ -240,6 +251,20 @@ const char *help_string(const char *library, const char *command)
             for (const CommandEntry *c = lib.commands; c && c->name; c++, i++)
                 if (std::strcmp(c->name, command) == 0) return lib.help ? lib.help[i].text : nullptr;
         }
+    return nullptr;
+}
+
+const AnimLoader *first_anim_loader() { return next_anim_loader(nullptr); }
+
+// Anim loaders in the order their plugins were loaded.
+const AnimLoader *next_anim_loader(const AnimLoader *loader)
+{
+    bool passed = loader == nullptr;
+    for (Plugin *p : g_plugins) {
+        if (!p->loadsAnims) continue;
+        if (passed) return &p->anim;
+        if (&p->anim == loader) passed = true;
+    }
     return nullptr;
 }
 

@@ -209,7 +209,7 @@ const HostApi *host_api()
     api.runtime = &runtime_services;
     api.system = &system_services;
     api.files = &file_services;
-    api.graphics = nullptr;
+    api.graphics = &graphics_services;
     api.fonts = nullptr;
     api.script = &script_services;
     api.display = nullptr;

@@ -7,6 +7,6 @@ void *LoadFrame(void *, int, uint32_t *) { return nullptr; }
 void FreeFrame(void *) {}
 int GetFrameDelay(void *, int) { return 0; }
 void CloseAnim(void *) {}
-void *GetFrame(void *, uint32_t *) { return nullptr; }
+uint32_t *GetFrame(void *, KsPixelInfo *) { return nullptr; }
 int TransformFrame(void *, const double *, int, int) { return 0; }
 void FreeVectorFrame(void *) {}

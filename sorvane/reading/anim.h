@@ -8,6 +8,6 @@ void *LoadFrame(void *anim, int index, uint32_t *request);
 void FreeFrame(void *frame);
 int GetFrameDelay(void *anim, int index);
 void CloseAnim(void *anim);
-void *GetFrame(void *frame, uint32_t *out);
+uint32_t *GetFrame(void *frame, KsPixelInfo *out);
 int TransformFrame(void *frame, const double *matrix, int width, int height);
 void FreeVectorFrame(void *frame);
