@@ -13,7 +13,7 @@ extern "C" __attribute__((used, visibility("hidden"))) const char sv_version_str
     "$VER: sorvane.kpl 1.3 (05.12.20) [MorphOS]";
 
 SvPlugin sv = {
-    nullptr, nullptr, {0}, 0, 0,
+    nullptr, nullptr, {0}, 0, 0, 0,
     1,       // UTF-8 mode until the host says otherwise
     -1,      // no object type yet
     nullptr, 0, {0}, 0,
@@ -48,6 +48,7 @@ int InitPlugin(PluginInfo *info, const HostApi *api, const char *path)
     sv.librariesOpen = 1;
     std::snprintf(sv.path, sizeof sv.path, "%s", path ? path : "");
 
+    sv.hostVersion = info->hostVersion;
     sv.hostNew = info->hostVersion > 7 || (info->hostVersion == 7 && info->hostRevision >= 1);
 
     info->capabilities = KS_CAP_LIBRARY | KS_CAP_ANIM | KS_CAP_EXTRA_400 | KS_CAP_EXTRA_20000; // 0x0002040A

@@ -33,6 +33,7 @@ struct SvPlugin {
     const HostApi *api;     // kept only when the host is new enough
     PluginInfo *info;       // likewise
     char path[1024];        // the plugin file's own path
+    int hostVersion;        // the running host's version, as InitPlugin was told
     int hostNew;            // host is 7.1 or later: ten libraries instead of one
     int currentLibrary;     // 0..9
     int utf8;               // UTF-8 mode as last reported by the host (initially 1)
