@@ -347,10 +347,23 @@ typedef int (*KsGetFrameDelay)(void *anim, int index);
 typedef void (*KsCloseAnim)(void *anim);
 
 /*
- * Font and display service tables grow with the plugins that use them; their
- * first member is a placeholder until then.
+ * Fonts. Weights and slants use fontconfig's scales (weight 80 regular, 200
+ * bold; slant 0 roman, 100 italic, 110 oblique).
  */
-typedef struct KsFontServices { void *reserved; } KsFontServices;
+typedef struct KsFontFile {
+    char path[1024];
+    int64_t offset; /* nonzero: the font's data lies inside a larger file at this offset */
+    int64_t length; /* the length of that data */
+} KsFontFile;
+
+typedef struct KsFontServices {
+    /* Finds the TrueType file of a font by name, weight and slant: 0, or KS_ERR_FONT_NOT_FOUND. */
+    int (*findFont)(const char *name, int weight, int slant, KsFontFile *result);
+    /* The TrueType data of a font built into the host, selected by exact name; null for other names. */
+    const void *(*builtinFont)(const char *name, size_t *length);
+} KsFontServices;
+
+/* The display service table grows with the plugin that uses it; its first member is a placeholder until then. */
 typedef struct KsDisplayServices { void *reserved; } KsDisplayServices;
 
 typedef struct HostApi {
