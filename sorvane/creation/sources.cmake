@@ -1,3 +1,20 @@
 set(SV_CREATION_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/constants.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/pending_tables.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/handles.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/error_handler.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/table_arguments.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/hpdf_platform.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/document.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/document_methods.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/image_loading.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/font_loading.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/brush_images.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/page_methods.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/page_text_and_paths.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/image_methods.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/font_methods.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/encoder_methods.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/outline_methods.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/destination_methods.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/extgstate_methods.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/annotation_methods.cpp)

@@ -1,0 +1,44 @@
+// libharu's platform layer over the host: memory and the save stream.
+#include "hpdf_platform.h"
+
+#include "../frame/plugin.h"
+
+namespace {
+
+// Writes what libharu hands the stream to the host file kept in the stream.
+HPDF_STATUS write_to_host_file(HPDF_Stream stream, const HPDF_BYTE *data, HPDF_UINT size)
+{
+    auto *file = static_cast<KsFile *>(stream->attr);
+    if (sv_files().write(file, data, int64_t(size)) != int64_t(size))
+        return HPDF_SetError(stream->error, HPDF_FILE_IO_ERROR, 0);
+    return HPDF_OK;
+}
+
+} // namespace
+
+void *sv_hpdf_alloc(HPDF_UINT size) { return sv_runtime().alloc(size); }
+void sv_hpdf_free(void *block) { sv_runtime().free(block); }
+
+HPDF_STATUS sv_hpdf_save(HPDF_Doc pdf, const char *name)
+{
+    // A document in an error state (or none at all) is reported by libharu itself.
+    if (!HPDF_HasDoc(pdf)) return HPDF_INVALID_DOCUMENT;
+    KsFile *file = sv_files().open(name, KS_FILE_WRITE);
+    if (!file) return HPDF_RaiseError(&pdf->error, HPDF_FILE_OPEN_ERROR, 0);
+    HPDF_Stream stream = HPDF_CallbackWriter_New(pdf->mmgr, write_to_host_file, file);
+    HPDF_STATUS status;
+    if (!stream) {
+        status = HPDF_CheckError(&pdf->error);
+    } else {
+        // libharu writes a document into its own stream; for the length of the
+        // save that stream is the one over the host file.
+        HPDF_Stream own = pdf->stream;
+        pdf->stream = stream;
+        status = HPDF_SaveToStream(pdf);
+        pdf->stream = own;
+        HPDF_Stream_Free(stream);
+    }
+    sv_files().close(file);
+    if (status != HPDF_OK) sv_files().remove(name);
+    return status;
+}
