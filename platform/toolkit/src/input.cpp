@@ -12,6 +12,10 @@ namespace tk {
 
 namespace {
 
+// The time of the action being handled: events happen when the person acted,
+// not when the pump gets round to them.
+uint64_t g_actionTime = 0;
+
 void raiseApplicationSignals()
 {
     // Every application's pump has work now.
@@ -58,7 +62,7 @@ InputEvent event(InputEvent::Kind kind, uint32_t code, uint32_t qualifier = 0)
     e.kind = kind;
     e.code = code;
     e.qualifier = qualifier;
-    e.timeMs = clockMs();
+    e.timeMs = g_actionTime;
     return e;
 }
 
@@ -408,7 +412,7 @@ void process(const InputAction &a)
     }
     case InputAction::Raw: {
         InputEvent e = a.event;
-        if (!e.timeMs) e.timeMs = clockMs();
+        if (!e.timeMs) e.timeMs = g_actionTime;
         deliver(target, e);
         return;
     }
@@ -423,7 +427,9 @@ void process(const InputAction &a)
 
 void queueAction(const InputAction &action)
 {
-    world().input.push_back(new InputAction(action));
+    InputAction *queued = new InputAction(action);
+    queued->timeMs = clockMs();
+    world().input.push_back(queued);
     raiseApplicationSignals();
 }
 
@@ -543,6 +549,7 @@ int processNextAction()
     if (w.input.empty()) return 0;
     InputAction *a = w.input.front();
     w.input.pop_front();
+    g_actionTime = a->timeMs;
     process(*a);
     delete a;
     return 1;

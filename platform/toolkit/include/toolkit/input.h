@@ -76,6 +76,7 @@ struct InputAction {
     int x = 0, y = 0;                 // Drop, Raw
     std::vector<std::string> files;   // Drop
     InputEvent event;                 // Raw
+    uint64_t timeMs = 0;              // the simulated clock when the action was queued
 };
 
 // Queue actions (the application's signal is raised).
