@@ -155,8 +155,12 @@ enum {
     KS_INFO_RAISE_LIBRARY_ERRORS = 0x2C /* word: 0 keeps library errors silent */
 };
 
-/* Hook kinds. */
-enum { KS_HOOK_UTF8_MODE = 3 };
+/*
+ * Hook kinds. Kind 0 is a plugin's event pump, which the host runs from its
+ * own loops; kind 2 receives a state number from the host (its meaning is
+ * the host's); kind 3 reports the UTF-8 mode.
+ */
+enum { KS_HOOK_EVENT_PUMP = 0, KS_HOOK_HOST_STATE = 2, KS_HOOK_UTF8_MODE = 3 };
 
 /* Text encodings for the conversion service. */
 enum { KS_ENCODING_UTF8 = 1, KS_ENCODING_SYSTEM = 2 };
@@ -165,6 +169,35 @@ typedef void (*KsHook)(int kind, intptr_t value, void *userData);
 
 /* Object type query: pushes the attribute's value and returns the result count, or an error code. */
 typedef int (*KsObjectQuery)(ScriptState *state, int attribute, const ScriptId *id);
+
+/*
+ * Event classes. A plugin registers a named class with a converter and gets a
+ * handle for it (null on failure). When the host delivers an event of the
+ * class, it calls the converter with the script's callback table on top of
+ * the stack and the record the event carried; the converter adds its fields
+ * to the table and returns 0 or an error code.
+ */
+typedef struct KsEventType KsEventType;
+typedef int (*KsEventConverter)(ScriptState *state, KsEventType *type, void *record);
+
+/* One loaded plugin, as listed by obtainPluginList. */
+typedef struct KsPluginNode {
+    struct KsPluginNode *next;
+    const char *moduleName; /* as the plugin reports it in its PluginInfo */
+    const PluginInfo *info;
+} KsPluginNode;
+
+/*
+ * What a plugin hands another through handToPlugin: two words whose meaning
+ * is the host's (the GUI plugin passes 1 and 2) and its event pump, which
+ * answers the signal mask to wait for next.
+ */
+typedef uint32_t (*KsEventPump)(void);
+typedef struct KsPumpRecord {
+    uintptr_t kind;
+    uintptr_t version;
+    KsEventPump pump;
+} KsPumpRecord;
 
 typedef struct KsSystemServices {
     /* {key, pointer to result} pairs ended by key 0; returns the number of keys answered. */
@@ -183,6 +216,13 @@ typedef struct KsSystemServices {
     void (*freeText)(char *text);
     int (*configureCapability)(PluginInfo *info, uint32_t capability, intptr_t value, const KsTagItem *options);
     int (*enableCapability)(PluginInfo *info, uint32_t capability);
+    KsEventType *(*registerEventType)(const char *name, KsEventConverter converter);
+    /* The loaded plugins, valid until released; activatePlugin returns 0 or an error code. */
+    KsPluginNode *(*obtainPluginList)(void);
+    int (*activatePlugin)(KsPluginNode *plugin);
+    void (*releasePluginList)(KsPluginNode *list);
+    /* Hands `record` from the plugin `from` to the loaded plugin of that module name: 0 or an error code. */
+    int (*handToPlugin)(const char *moduleName, PluginInfo *from, const void *record);
 } KsSystemServices;
 
 typedef struct KsRuntimeServices {
@@ -363,8 +403,16 @@ typedef struct KsFontServices {
     const void *(*builtinFont)(const char *name, size_t *length);
 } KsFontServices;
 
-/* The display service table grows with the plugin that uses it; its first member is a placeholder until then. */
-typedef struct KsDisplayServices { void *reserved; } KsDisplayServices;
+/* The display service table grows with the plugins that use it; its first member is a placeholder. */
+typedef struct KsDisplayServices {
+    void *reserved;
+    /*
+     * Asks the host to adapt its output for the plugin to a palette screen
+     * (8 or fewer bit planes); mode and options are the host's (the GUI
+     * plugin passes 1 and {1: 10}). 0 or an error code.
+     */
+    int (*adaptToPaletteScreen)(PluginInfo *info, int mode, const KsTagItem *options);
+} KsDisplayServices;
 
 typedef struct HostApi {
     uintptr_t version; /* the host's major version */

@@ -141,6 +141,9 @@ void register_host_commands(lua_State *L)
     for (const HostCommand *c = kCommands; c->name; c++) lua_register(L, c->name, c->function);
     register_brush_commands(L);
     register_anim_commands(L);
+    register_event_commands(L);
+    register_screen_commands(L);
+    register_plugin_list_commands(L);
     register_font_commands(L);
     register_memory_commands(L);
 }

@@ -55,6 +55,18 @@ int query_object_type(lua_State *L, int type, const ScriptId &id, int attribute)
 size_t object_freed_count();
 char *convert_text(const char *text, int from, int to);
 void free_text(char *text);
+int run_hooks(int kind, intptr_t value); // calls every hook of that kind; returns how many
+
+// ---- events.cpp, plugin_list.cpp, screens.cpp: event classes, the plugin list, palette screens
+KsEventType *register_event_type(const char *name, KsEventConverter converter);
+void register_event_commands(lua_State *L);
+KsPluginNode *obtain_plugin_list();
+int activate_plugin(KsPluginNode *plugin);
+void release_plugin_list(KsPluginNode *list);
+int hand_to_plugin(const char *moduleName, PluginInfo *from, const void *record);
+void register_plugin_list_commands(lua_State *L);
+extern const KsDisplayServices display_services;
+void register_screen_commands(lua_State *L);
 
 // ---- files.cpp
 void define_virtual_file(const std::string &name, const std::string &data);
@@ -104,6 +116,11 @@ int require_plugin(lua_State *L, const char *name, int optionsIndex); // raises 
 const char *help_string(const char *library, const char *command);
 void free_plugin_libraries(lua_State *L);
 void close_plugins();
+struct LoadedPlugin {
+    const char *name; // module name as required by scripts
+    const PluginInfo *info;
+};
+std::vector<LoadedPlugin> loaded_plugins(); // in load order
 
 // ---- commands.cpp: the host's own script commands
 void register_host_commands(lua_State *L);

@@ -278,6 +278,13 @@ void free_plugin_libraries(lua_State *L)
     }
 }
 
+std::vector<LoadedPlugin> loaded_plugins()
+{
+    std::vector<LoadedPlugin> list;
+    for (const Plugin *p : g_plugins) list.push_back({p->name.c_str(), &p->info});
+    return list;
+}
+
 void close_plugins()
 {
     while (!g_plugins.empty()) {

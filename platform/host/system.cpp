@@ -146,6 +146,14 @@ void set_utf8_mode(int mode)
         if (h.kind == KS_HOOK_UTF8_MODE) h.function(h.kind, options().utf8Mode, h.userData);
 }
 
+int run_hooks(int kind, intptr_t value)
+{
+    int called = 0;
+    for (const Hook &h : g_hooks)
+        if (h.kind == kind) h.function(h.kind, value, h.userData), called++;
+    return called;
+}
+
 int query_object_type(lua_State *L, int type, const ScriptId &id, int attribute)
 {
     if (type < 0 || size_t(type) >= g_types.size()) luaL_error(L, "Unknown object type %d", type);
@@ -200,6 +208,7 @@ const KsRuntimeServices runtime_services = {
 const KsSystemServices system_services = {
     queryInfo, register_error, set_error_string, set_error_number, alloc_mem, free_mem, registerHook,
     registerObjectType, objectFreed, convert_text, free_text, configureCapability, enableCapability,
+    register_event_type, obtain_plugin_list, activate_plugin, release_plugin_list, hand_to_plugin,
 };
 
 const HostApi *host_api()
@@ -212,7 +221,7 @@ const HostApi *host_api()
     api.graphics = &graphics_services;
     api.fonts = &font_services;
     api.script = &script_services;
-    api.display = nullptr;
+    api.display = &display_services;
     return &api;
 }
 
