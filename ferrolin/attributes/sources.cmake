@@ -1,0 +1,9 @@
+set(FL_ATTRIBUTES_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/attribute_tables.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/method_tables.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/table_search.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/named_values.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/script_values.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/text_encoding.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/brush_images.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/xml_attributes.cpp)

@@ -1,0 +1,3 @@
+set(FL_DESCRIPTION_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/class_registry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/levels.cpp)
