@@ -120,11 +120,11 @@ template <int Kind, typename R> int push(ScriptState *state, R value)
     return 1;
 }
 
-template <int Kind, typename R, typename Self, typename... A>
+template <int SelfKind, int Kind, typename R, typename Self, typename... A>
 int invoke(ScriptState *state, R (*function)(Self, A...))
 {
     void *self;
-    int err = sv_read_self(state, &self);
+    int err = sv_read_self(state, SelfKind, &self);
     if (err) return err;
     std::tuple<std::remove_cv_t<A>...> args{};
     err = read_all(state, args, std::index_sequence_for<A...>{});
@@ -142,11 +142,13 @@ int invoke(ScriptState *state, R (*function)(Self, A...))
 
 } // namespace sv_detail
 
-// The method that calls `Function` on its handle with the further arguments
-// read by type, pushing the result (a handle of `Kind` for libharu objects).
-template <auto Function, int Kind = SV_KIND_NONE> int sv_method(ScriptState *state)
+// The method of handles of `SelfKind` that calls `Function` on its handle
+// with the further arguments read by type, pushing the result (a handle of
+// `Kind` for libharu objects). Each method table names its kind once:
+//     template <auto F, int K = SV_KIND_NONE> constexpr KsCommand M = sv_method<SV_KIND_PAGE, F, K>;
+template <int SelfKind, auto Function, int Kind = SV_KIND_NONE> int sv_method(ScriptState *state)
 {
-    return sv_detail::invoke<Kind>(state, Function);
+    return sv_detail::invoke<SelfKind, Kind>(state, Function);
 }
 
 // A method libharu 2.3.0 does not have: it fails with a clear message.

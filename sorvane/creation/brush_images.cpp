@@ -163,7 +163,7 @@ int64_t option(ScriptState *state, int pos, const char *key, int64_t fallback)
 int sv_doc_CreateImageFromBrush(ScriptState *state)
 {
     void *pdf;
-    if (int err = sv_read_self(state, &pdf)) return err;
+    if (int err = sv_read_self(state, SV_KIND_DOC, &pdf)) return err;
     const KsScriptServices &s = sv_script();
     int options = 0;
     if (s.argCount(state) >= 3) {
@@ -184,7 +184,7 @@ int sv_doc_CreateImageFromBrush(ScriptState *state)
         return sv_error_with_number(SV_ERR_BRUSH_DATA, int(id.number));
     }
     HPDF_Image image = nullptr;
-    int err = pdf ? make_image(static_cast<HPDF_Doc>(pdf), lock, jpeg, int(quality), &image) : 0;
+    int err = make_image(static_cast<HPDF_Doc>(pdf), lock, jpeg, int(quality), &image);
     graphics->unlockBrush(&lock);
     if (err) {
         sv_clear_library_error();

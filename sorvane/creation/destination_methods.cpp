@@ -2,15 +2,18 @@
 #include "arguments.h"
 #include "methods.h"
 
+// Methods of handles of this kind that call their libharu function directly.
+template <auto F, int K = SV_KIND_NONE> constexpr KsCommand M = sv_method<SV_KIND_DEST, F, K>;
+
 const CommandEntry sv_dest_methods[] = {
-    {"SetXYZ", sv_method<HPDF_Destination_SetXYZ>},
-    {"SetFit", sv_method<HPDF_Destination_SetFit>},
-    {"SetFitH", sv_method<HPDF_Destination_SetFitH>},
-    {"SetFitV", sv_method<HPDF_Destination_SetFitV>},
-    {"SetFitR", sv_method<HPDF_Destination_SetFitR>},
-    {"SetFitB", sv_method<HPDF_Destination_SetFitB>},
-    {"SetFitBH", sv_method<HPDF_Destination_SetFitBH>},
-    {"SetFitBV", sv_method<HPDF_Destination_SetFitBV>},
+    {"SetXYZ", M<HPDF_Destination_SetXYZ>},
+    {"SetFit", M<HPDF_Destination_SetFit>},
+    {"SetFitH", M<HPDF_Destination_SetFitH>},
+    {"SetFitV", M<HPDF_Destination_SetFitV>},
+    {"SetFitR", M<HPDF_Destination_SetFitR>},
+    {"SetFitB", M<HPDF_Destination_SetFitB>},
+    {"SetFitBH", M<HPDF_Destination_SetFitBH>},
+    {"SetFitBV", M<HPDF_Destination_SetFitBV>},
     {nullptr, nullptr},
 };
 

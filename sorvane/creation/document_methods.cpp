@@ -5,13 +5,16 @@
 #include "hpdf_platform.h"
 #include "methods.h"
 
+// Methods of handles of this kind that call their libharu function directly.
+template <auto F, int K = SV_KIND_NONE> constexpr KsCommand M = sv_method<SV_KIND_DOC, F, K>;
+
 namespace {
 
 // status=doc:SetPassword(ownerpwd[,userpwd]): no user password by default.
 int SetPassword(ScriptState *state)
 {
     void *pdf;
-    if (int err = sv_read_self(state, &pdf)) return err;
+    if (int err = sv_read_self(state, SV_KIND_DOC, &pdf)) return err;
     const char *owner = sv_script().checkString(state, 2, nullptr);
     const char *user = sv_script().optString(state, 3, nullptr, nullptr);
     return sv_status_result(state, HPDF_SetPassword(static_cast<HPDF_Doc>(pdf), owner, user));
@@ -21,7 +24,7 @@ int SetPassword(ScriptState *state)
 int SetEncryptionMode(ScriptState *state)
 {
     void *pdf;
-    if (int err = sv_read_self(state, &pdf)) return err;
+    if (int err = sv_read_self(state, SV_KIND_DOC, &pdf)) return err;
     auto mode = HPDF_EncryptMode(sv_truncate(sv_script().checkNumber(state, 2)));
     auto keyLength = HPDF_UINT(sv_truncate(sv_script().optNumber(state, 3, 5)));
     return sv_status_result(state, HPDF_SetEncryptionMode(static_cast<HPDF_Doc>(pdf), mode, keyLength));
@@ -31,7 +34,7 @@ int SetEncryptionMode(ScriptState *state)
 int AddPageLabel(ScriptState *state)
 {
     void *pdf;
-    if (int err = sv_read_self(state, &pdf)) return err;
+    if (int err = sv_read_self(state, SV_KIND_DOC, &pdf)) return err;
     const KsScriptServices &s = sv_script();
     auto pageNumber = HPDF_UINT(sv_truncate(s.checkNumber(state, 2)));
     auto style = HPDF_PageNumStyle(sv_truncate(s.checkNumber(state, 3)));
@@ -44,7 +47,7 @@ int AddPageLabel(ScriptState *state)
 int GetFont(ScriptState *state)
 {
     void *pdf;
-    if (int err = sv_read_self(state, &pdf)) return err;
+    if (int err = sv_read_self(state, SV_KIND_DOC, &pdf)) return err;
     const char *name = sv_script().checkString(state, 2, nullptr);
     const char *encoding = sv_script().optString(state, 3, nullptr, nullptr);
     return sv_handle_result(state, SV_KIND_FONT, HPDF_GetFont(static_cast<HPDF_Doc>(pdf), name, encoding));
@@ -56,59 +59,59 @@ int GetFont(ScriptState *state)
 int sv_doc_SaveToFile(ScriptState *state)
 {
     void *pdf;
-    if (int err = sv_read_self(state, &pdf)) return err;
+    if (int err = sv_read_self(state, SV_KIND_DOC, &pdf)) return err;
     const char *name = sv_script().checkString(state, 2, nullptr);
     return sv_status_result(state, sv_hpdf_save(static_cast<HPDF_Doc>(pdf), name));
 }
 
 const CommandEntry sv_doc_methods[] = {
-    {"GetError", sv_method<HPDF_GetError>},
-    {"GetErrorDetail", sv_method<HPDF_GetErrorDetail>},
-    {"ResetError", sv_method<HPDF_ResetError>},
-    {"GetViewerPreference", sv_method<HPDF_GetViewerPreference>},
-    {"SetViewerPreference", sv_method<HPDF_SetViewerPreference>},
-    {"SetOpenAction", sv_method<HPDF_SetOpenAction>},
-    {"SetInfoAttr", sv_method<HPDF_SetInfoAttr>},
-    {"GetInfoAttr", sv_method<HPDF_GetInfoAttr>},
-    {"SetInfoDateAttr", sv_method<HPDF_SetInfoDateAttr>},
+    {"GetError", M<HPDF_GetError>},
+    {"GetErrorDetail", M<HPDF_GetErrorDetail>},
+    {"ResetError", M<HPDF_ResetError>},
+    {"GetViewerPreference", M<HPDF_GetViewerPreference>},
+    {"SetViewerPreference", M<HPDF_SetViewerPreference>},
+    {"SetOpenAction", M<HPDF_SetOpenAction>},
+    {"SetInfoAttr", M<HPDF_SetInfoAttr>},
+    {"GetInfoAttr", M<HPDF_GetInfoAttr>},
+    {"SetInfoDateAttr", M<HPDF_SetInfoDateAttr>},
     {"SetPassword", SetPassword},
-    {"SetPermission", sv_method<HPDF_SetPermission>},
+    {"SetPermission", M<HPDF_SetPermission>},
     {"SetEncryptionMode", SetEncryptionMode},
-    {"SetCompressionMode", sv_method<HPDF_SetCompressionMode>},
-    {"AttachFile", sv_method<HPDF_AttachFile, SV_KIND_EMBEDDED_FILE>},
-    {"SetPagesConfiguration", sv_method<HPDF_SetPagesConfiguration>},
-    {"GetPageByIndex", sv_method<HPDF_GetPageByIndex, SV_KIND_PAGE>},
-    {"GetPageLayout", sv_method<HPDF_GetPageLayout>},
-    {"SetPageLayout", sv_method<HPDF_SetPageLayout>},
-    {"GetPageMode", sv_method<HPDF_GetPageMode>},
-    {"SetPageMode", sv_method<HPDF_SetPageMode>},
-    {"GetCurrentPage", sv_method<HPDF_GetCurrentPage, SV_KIND_PAGE>},
-    {"AddPage", sv_method<HPDF_AddPage, SV_KIND_PAGE>},
-    {"InsertPage", sv_method<HPDF_InsertPage, SV_KIND_PAGE>},
+    {"SetCompressionMode", M<HPDF_SetCompressionMode>},
+    {"AttachFile", M<HPDF_AttachFile, SV_KIND_EMBEDDED_FILE>},
+    {"SetPagesConfiguration", M<HPDF_SetPagesConfiguration>},
+    {"GetPageByIndex", M<HPDF_GetPageByIndex, SV_KIND_PAGE>},
+    {"GetPageLayout", M<HPDF_GetPageLayout>},
+    {"SetPageLayout", M<HPDF_SetPageLayout>},
+    {"GetPageMode", M<HPDF_GetPageMode>},
+    {"SetPageMode", M<HPDF_SetPageMode>},
+    {"GetCurrentPage", M<HPDF_GetCurrentPage, SV_KIND_PAGE>},
+    {"AddPage", M<HPDF_AddPage, SV_KIND_PAGE>},
+    {"InsertPage", M<HPDF_InsertPage, SV_KIND_PAGE>},
     {"AddPageLabel", AddPageLabel},
     {"LoadPNGImage", sv_doc_LoadPNGImage},
-    {"LoadJPEGImage", sv_method<HPDF_LoadJpegImageFromFile, SV_KIND_IMAGE>},
-    {"LoadRawImage", sv_method<HPDF_LoadRawImageFromFile, SV_KIND_IMAGE>},
+    {"LoadJPEGImage", M<HPDF_LoadJpegImageFromFile, SV_KIND_IMAGE>},
+    {"LoadRawImage", M<HPDF_LoadRawImageFromFile, SV_KIND_IMAGE>},
     {"CreateImageFromBrush", sv_doc_CreateImageFromBrush},
     {"CreateImageFromMem", sv_doc_CreateImageFromMem},
     {"GetFont", GetFont},
-    {"LoadType1Font", sv_method<HPDF_LoadType1FontFromFile>},
+    {"LoadType1Font", M<HPDF_LoadType1FontFromFile>},
     {"LoadTTFont", sv_doc_LoadTTFont},
     {"LoadFont", sv_doc_LoadFont},
-    {"UseJPFonts", sv_method<HPDF_UseJPFonts>},
-    {"UseKRFonts", sv_method<HPDF_UseKRFonts>},
-    {"UseCNSFonts", sv_method<HPDF_UseCNSFonts>},
-    {"UseCNTFonts", sv_method<HPDF_UseCNTFonts>},
-    {"CreateOutline", sv_method<HPDF_CreateOutline, SV_KIND_OUTLINE>},
-    {"UseJPEncodings", sv_method<HPDF_UseJPEncodings>},
-    {"UseKREncodings", sv_method<HPDF_UseKREncodings>},
-    {"UseCNSEncodings", sv_method<HPDF_UseCNSEncodings>},
-    {"UseCNTEncodings", sv_method<HPDF_UseCNTEncodings>},
-    {"UseUTFEncodings", sv_method<HPDF_UseUTFEncodings>},
-    {"GetEncoder", sv_method<HPDF_GetEncoder, SV_KIND_ENCODER>},
-    {"GetCurrentEncoder", sv_method<HPDF_GetCurrentEncoder, SV_KIND_ENCODER>},
-    {"SetCurrentEncoder", sv_method<HPDF_SetCurrentEncoder>},
-    {"CreateExtGState", sv_method<HPDF_CreateExtGState, SV_KIND_EXTGS>},
+    {"UseJPFonts", M<HPDF_UseJPFonts>},
+    {"UseKRFonts", M<HPDF_UseKRFonts>},
+    {"UseCNSFonts", M<HPDF_UseCNSFonts>},
+    {"UseCNTFonts", M<HPDF_UseCNTFonts>},
+    {"CreateOutline", M<HPDF_CreateOutline, SV_KIND_OUTLINE>},
+    {"UseJPEncodings", M<HPDF_UseJPEncodings>},
+    {"UseKREncodings", M<HPDF_UseKREncodings>},
+    {"UseCNSEncodings", M<HPDF_UseCNSEncodings>},
+    {"UseCNTEncodings", M<HPDF_UseCNTEncodings>},
+    {"UseUTFEncodings", M<HPDF_UseUTFEncodings>},
+    {"GetEncoder", M<HPDF_GetEncoder, SV_KIND_ENCODER>},
+    {"GetCurrentEncoder", M<HPDF_GetCurrentEncoder, SV_KIND_ENCODER>},
+    {"SetCurrentEncoder", M<HPDF_SetCurrentEncoder>},
+    {"CreateExtGState", M<HPDF_CreateExtGState, SV_KIND_EXTGS>},
     {"SaveToFile", sv_doc_SaveToFile},
     {"Free", sv_doc_Free},
     {"__gc", sv_doc_Free},

@@ -2,11 +2,14 @@
 #include "arguments.h"
 #include "methods.h"
 
+// Methods of handles of this kind that call their libharu function directly.
+template <auto F, int K = SV_KIND_NONE> constexpr KsCommand M = sv_method<SV_KIND_ENCODER, F, K>;
+
 const CommandEntry sv_encoder_methods[] = {
-    {"GetType", sv_method<HPDF_Encoder_GetType>},
-    {"GetByteType", sv_method<HPDF_Encoder_GetByteType>},
-    {"GetUnicode", sv_method<HPDF_Encoder_GetUnicode>},
-    {"GetWritingMode", sv_method<HPDF_Encoder_GetWritingMode>},
+    {"GetType", M<HPDF_Encoder_GetType>},
+    {"GetByteType", M<HPDF_Encoder_GetByteType>},
+    {"GetUnicode", M<HPDF_Encoder_GetUnicode>},
+    {"GetWritingMode", M<HPDF_Encoder_GetWritingMode>},
     {nullptr, nullptr},
 };
 

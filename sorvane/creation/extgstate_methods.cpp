@@ -2,10 +2,13 @@
 #include "arguments.h"
 #include "methods.h"
 
+// Methods of handles of this kind that call their libharu function directly.
+template <auto F, int K = SV_KIND_NONE> constexpr KsCommand M = sv_method<SV_KIND_EXTGS, F, K>;
+
 const CommandEntry sv_extgs_methods[] = {
-    {"SetAlphaStroke", sv_method<HPDF_ExtGState_SetAlphaStroke>},
-    {"SetAlphaFill", sv_method<HPDF_ExtGState_SetAlphaFill>},
-    {"SetBlendMode", sv_method<HPDF_ExtGState_SetBlendMode>},
+    {"SetAlphaStroke", M<HPDF_ExtGState_SetAlphaStroke>},
+    {"SetAlphaFill", M<HPDF_ExtGState_SetAlphaFill>},
+    {"SetBlendMode", M<HPDF_ExtGState_SetBlendMode>},
     {nullptr, nullptr},
 };
 

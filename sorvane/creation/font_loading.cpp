@@ -77,7 +77,7 @@ int sv_add_temp_file(SvHandle *document, const char *path)
 int sv_doc_LoadTTFont(ScriptState *state)
 {
     void *pdf;
-    if (int err = sv_read_self(state, &pdf)) return err;
+    if (int err = sv_read_self(state, SV_KIND_DOC, &pdf)) return err;
     const KsScriptServices &s = sv_script();
     const char *file = s.checkString(state, 2, nullptr);
     auto embed = HPDF_BOOL(sv_truncate(s.checkNumber(state, 3)));
@@ -93,13 +93,12 @@ int sv_doc_LoadTTFont(ScriptState *state)
 int sv_doc_LoadFont(ScriptState *state)
 {
     void *pdf;
-    if (int err = sv_read_self(state, &pdf)) return err;
+    if (int err = sv_read_self(state, SV_KIND_DOC, &pdf)) return err;
     const KsScriptServices &s = sv_script();
     const char *fontName = s.checkString(state, 2, nullptr);
     int weight = int(sv_truncate(s.optNumber(state, 3, 80)));
     int slant = int(sv_truncate(s.optNumber(state, 4, 0)));
     auto embed = HPDF_BOOL(sv_truncate(s.optNumber(state, 5, 1)));
-    if (!pdf) return name_result(state, nullptr);
     const KsFontServices *fonts = sv.api->fonts;
     if (!fonts) return sv_error_with_string(SV_ERR_LIBRARY_TEXT, "The host has no font services!");
 

@@ -2,6 +2,9 @@
 #include "arguments.h"
 #include "methods.h"
 
+// Methods of handles of this kind that call their libharu function directly.
+template <auto F, int K = SV_KIND_NONE> constexpr KsCommand M = sv_method<SV_KIND_FONT, F, K>;
+
 namespace {
 
 HPDF_Font font_of(void *object) { return static_cast<HPDF_Font>(object); }
@@ -11,7 +14,7 @@ HPDF_Font font_of(void *object) { return static_cast<HPDF_Font>(object); }
 int TextWidth(ScriptState *state)
 {
     void *font;
-    if (int err = sv_read_self(state, &font)) return err;
+    if (int err = sv_read_self(state, SV_KIND_FONT, &font)) return err;
     size_t size = 0;
     const char *text = sv_script().checkString(state, 2, &size);
     int64_t length = sv_truncate(sv_script().checkNumber(state, 3));
@@ -29,7 +32,7 @@ int TextWidth(ScriptState *state)
 int MeasureText(ScriptState *state)
 {
     void *font;
-    if (int err = sv_read_self(state, &font)) return err;
+    if (int err = sv_read_self(state, SV_KIND_FONT, &font)) return err;
     const KsScriptServices &s = sv_script();
     size_t size = 0;
     const char *text = s.checkString(state, 2, &size);
@@ -48,14 +51,14 @@ int MeasureText(ScriptState *state)
 } // namespace
 
 const CommandEntry sv_font_methods[] = {
-    {"GetFontName", sv_method<HPDF_Font_GetFontName>},
-    {"GetEncodingName", sv_method<HPDF_Font_GetEncodingName>},
-    {"GetUnicodeWidth", sv_method<HPDF_Font_GetUnicodeWidth>},
-    {"GetBBox", sv_method<HPDF_Font_GetBBox>},
-    {"GetAscent", sv_method<HPDF_Font_GetAscent>},
-    {"GetDescent", sv_method<HPDF_Font_GetDescent>},
-    {"GetXHeight", sv_method<HPDF_Font_GetXHeight>},
-    {"GetCapHeight", sv_method<HPDF_Font_GetCapHeight>},
+    {"GetFontName", M<HPDF_Font_GetFontName>},
+    {"GetEncodingName", M<HPDF_Font_GetEncodingName>},
+    {"GetUnicodeWidth", M<HPDF_Font_GetUnicodeWidth>},
+    {"GetBBox", M<HPDF_Font_GetBBox>},
+    {"GetAscent", M<HPDF_Font_GetAscent>},
+    {"GetDescent", M<HPDF_Font_GetDescent>},
+    {"GetXHeight", M<HPDF_Font_GetXHeight>},
+    {"GetCapHeight", M<HPDF_Font_GetCapHeight>},
     {"TextWidth", TextWidth},
     {"MeasureText", MeasureText},
     {nullptr, nullptr},

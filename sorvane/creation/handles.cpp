@@ -38,16 +38,15 @@ SvHandle *new_handle(ScriptState *state, int kind, void *object, uint64_t serial
     return h;
 }
 
-// Checks the handle at `pos` and answers its object.
-int read_handle(ScriptState *state, int pos, void **object, bool self)
+// Checks the handle at `pos` and answers its object; `kind` is checked for the method's own handle.
+int read_handle(ScriptState *state, int pos, void **object, bool self, int kind)
 {
     *object = nullptr;
-    if (sv_script().typeOf(state, pos) == KS_TYPE_NIL) {
-        if (self) g_callSerial = 0;
-        return 0;
-    }
+    if (sv_script().typeOf(state, pos) == KS_TYPE_NIL)
+        return self ? sv_error_with_number(SV_ERR_HPDF_HANDLE, pos) : 0;
     SvHandle *h = sv_handle_at(state, pos);
     if (!h) return sv_error_with_number(SV_ERR_HANDLE_EXPECTED, pos);
+    if (self && h->kind != kind) return sv_error_with_number(SV_ERR_HPDF_HANDLE_TYPE, pos);
     char text[128];
     if (!h->object || !document_alive(h->serial)) {
         sv_runtime().format(text, sizeof text, "The document of the handle in argument %d has been freed!", pos);
@@ -104,10 +103,14 @@ void sv_unregister_document(SvHandle *handle)
     handle->object = nullptr;
 }
 
-int sv_read_self(ScriptState *state, void **object)
+int sv_read_self(ScriptState *state, int kind, void **object)
 {
     sv_clear_library_error();
-    return read_handle(state, 1, object, true);
+    g_callSerial = 0;
+    return read_handle(state, 1, object, true, kind);
 }
 
-int sv_read_handle(ScriptState *state, int pos, void **object) { return read_handle(state, pos, object, false); }
+int sv_read_handle(ScriptState *state, int pos, void **object)
+{
+    return read_handle(state, pos, object, false, SV_KIND_NONE);
+}

@@ -46,20 +46,25 @@ struct SvHandle {
 // other than a document's belongs to the document of the call's own handle.
 void sv_push_handle(ScriptState *state, int kind, void *object);
 
-// Pushes a new document handle for `doc`, or nil when doc is null; the
-// handle must have been made by sv_new_document_handle.
+// Pushes a new document handle, not yet holding a document, and answers it.
 SvHandle *sv_new_document_handle(ScriptState *state);
+// Gives the handle its libharu document and a new serial number.
 void sv_register_document(SvHandle *handle, void *doc);
 // Unlinks a document handle from the live documents; its object is cleared.
 void sv_unregister_document(SvHandle *handle);
 
-// Reads the method's own handle (argument 1). nil yields a null object. A
-// value that is not a handle fails with "Handle expected in argument 1!", a
-// handle of a freed document with a clear message. Starts a new call: the
-// pending library error is cleared and later handle arguments must belong
-// to the same document.
-int sv_read_self(ScriptState *state, void **object);
-// Reads a further handle argument the same way.
+// Reads the method's own handle (argument 1), which must be a live handle of
+// `kind`: libharu does not check every object it is handed, so nil and
+// handles of another kind are refused here ("HPDF handle expected in
+// argument 1!", "Unexpected HPDF handle type in argument 1!"). A value that
+// is not a handle fails with "Handle expected in argument 1!", a handle of a
+// freed document with a message saying so. Starts a new call: the pending
+// library error is cleared, and later handle arguments must belong to the
+// same document.
+int sv_read_self(ScriptState *state, int kind, void **object);
+// Reads a further handle argument: nil passes a null object on to libharu,
+// which checks it; other values as for the method's own handle, without the
+// kind check.
 int sv_read_handle(ScriptState *state, int pos, void **object);
 // The handle object at `pos` when it is one of this plugin's, else null.
 SvHandle *sv_handle_at(ScriptState *state, int pos);

@@ -23,6 +23,10 @@ HPDF_STATUS sv_hpdf_save(HPDF_Doc pdf, const char *name)
 {
     // A document in an error state (or none at all) is reported by libharu itself.
     if (!HPDF_HasDoc(pdf)) return HPDF_INVALID_DOCUMENT;
+    // A file that is there already may be something other than a plain file
+    // (a device, say): a failed save removes only a file it made itself.
+    KsFile *existing = sv_files().open(name, KS_FILE_READ);
+    if (existing) sv_files().close(existing);
     KsFile *file = sv_files().open(name, KS_FILE_WRITE);
     if (!file) return HPDF_RaiseError(&pdf->error, HPDF_FILE_OPEN_ERROR, 0);
     HPDF_Stream stream = HPDF_CallbackWriter_New(pdf->mmgr, write_to_host_file, file);
@@ -39,6 +43,6 @@ HPDF_STATUS sv_hpdf_save(HPDF_Doc pdf, const char *name)
         HPDF_Stream_Free(stream);
     }
     sv_files().close(file);
-    if (status != HPDF_OK) sv_files().remove(name);
+    if (status != HPDF_OK && !existing) sv_files().remove(name);
     return status;
 }

@@ -9,5 +9,6 @@ void *sv_hpdf_alloc(HPDF_UINT size);
 void sv_hpdf_free(void *block);
 
 // Saves the document into the file `name` through the host's file services.
-// A save that fails removes the partly written file. Returns libharu's status.
+// A failed save removes the partly written file when the save made it.
+// Returns libharu's status.
 HPDF_STATUS sv_hpdf_save(HPDF_Doc pdf, const char *name);

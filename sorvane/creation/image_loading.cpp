@@ -7,7 +7,7 @@
 int sv_doc_LoadPNGImage(ScriptState *state)
 {
     void *pdf;
-    if (int err = sv_read_self(state, &pdf)) return err;
+    if (int err = sv_read_self(state, SV_KIND_DOC, &pdf)) return err;
     const char *name = sv_script().checkString(state, 2, nullptr);
     bool cache = sv_truncate(sv_script().optNumber(state, 3, 0)) != 0;
     auto doc = static_cast<HPDF_Doc>(pdf);
@@ -20,7 +20,7 @@ int sv_doc_LoadPNGImage(ScriptState *state)
 int sv_doc_CreateImageFromMem(ScriptState *state)
 {
     void *pdf;
-    if (int err = sv_read_self(state, &pdf)) return err;
+    if (int err = sv_read_self(state, SV_KIND_DOC, &pdf)) return err;
     const KsScriptServices &s = sv_script();
     if (s.typeOf(state, 2) != KS_TYPE_LIGHTPOINTER) return KS_ERR_USAGE;
     auto *data = static_cast<const HPDF_BYTE *>(s.toPointer(state, 2));

@@ -2,13 +2,16 @@
 #include "arguments.h"
 #include "methods.h"
 
+// Methods of handles of this kind that call their libharu function directly.
+template <auto F, int K = SV_KIND_NONE> constexpr KsCommand M = sv_method<SV_KIND_IMAGE, F, K>;
+
 namespace {
 
 // w,h=image:GetSize(): no result when libharu cannot tell.
 int GetSize(ScriptState *state)
 {
     void *image;
-    if (int err = sv_read_self(state, &image)) return err;
+    if (int err = sv_read_self(state, SV_KIND_IMAGE, &image)) return err;
     HPDF_Point size = {0, 0};
     HPDF_STATUS status = HPDF_Image_GetSize2(static_cast<HPDF_Image>(image), &size);
     if (int err = sv_library_error()) return err;
@@ -22,13 +25,13 @@ int GetSize(ScriptState *state)
 
 const CommandEntry sv_image_methods[] = {
     {"GetSize", GetSize},
-    {"GetWidth", sv_method<HPDF_Image_GetWidth>},
-    {"GetHeight", sv_method<HPDF_Image_GetHeight>},
-    {"GetBitsPerComponent", sv_method<HPDF_Image_GetBitsPerComponent>},
-    {"GetColorSpace", sv_method<HPDF_Image_GetColorSpace>},
-    {"SetColorMask", sv_method<HPDF_Image_SetColorMask>},
-    {"SetMaskImage", sv_method<HPDF_Image_SetMaskImage>},
-    {"AddSMask", sv_method<HPDF_Image_AddSMask>},
+    {"GetWidth", M<HPDF_Image_GetWidth>},
+    {"GetHeight", M<HPDF_Image_GetHeight>},
+    {"GetBitsPerComponent", M<HPDF_Image_GetBitsPerComponent>},
+    {"GetColorSpace", M<HPDF_Image_GetColorSpace>},
+    {"SetColorMask", M<HPDF_Image_SetColorMask>},
+    {"SetMaskImage", M<HPDF_Image_SetMaskImage>},
+    {"AddSMask", M<HPDF_Image_AddSMask>},
     {nullptr, nullptr},
 };
 

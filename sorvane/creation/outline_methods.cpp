@@ -2,9 +2,12 @@
 #include "arguments.h"
 #include "methods.h"
 
+// Methods of handles of this kind that call their libharu function directly.
+template <auto F, int K = SV_KIND_NONE> constexpr KsCommand M = sv_method<SV_KIND_OUTLINE, F, K>;
+
 const CommandEntry sv_outline_methods[] = {
-    {"SetOpened", sv_method<HPDF_Outline_SetOpened>},
-    {"SetDestination", sv_method<HPDF_Outline_SetDestination>},
+    {"SetOpened", M<HPDF_Outline_SetOpened>},
+    {"SetDestination", M<HPDF_Outline_SetDestination>},
     {nullptr, nullptr},
 };
 

@@ -16,7 +16,7 @@ HPDF_Page page_of(void *object) { return static_cast<HPDF_Page>(object); }
 int sv_page_SetDash(ScriptState *state)
 {
     void *page;
-    if (int err = sv_read_self(state, &page)) return err;
+    if (int err = sv_read_self(state, SV_KIND_PAGE, &page)) return err;
     const KsScriptServices &s = sv_script();
     HPDF_UINT16 pattern[kMaxDash] = {0};
     HPDF_UINT count = 0, phase = 0;
@@ -48,7 +48,7 @@ int sv_page_SetDash(ScriptState *state)
 int sv_page_MeasureText(ScriptState *state)
 {
     void *page;
-    if (int err = sv_read_self(state, &page)) return err;
+    if (int err = sv_read_self(state, SV_KIND_PAGE, &page)) return err;
     const KsScriptServices &s = sv_script();
     const char *text = s.checkString(state, 2, nullptr);
     auto width = HPDF_REAL(s.checkNumber(state, 3));
@@ -65,7 +65,7 @@ int sv_page_MeasureText(ScriptState *state)
 int sv_page_TextRect(ScriptState *state)
 {
     void *page;
-    if (int err = sv_read_self(state, &page)) return err;
+    if (int err = sv_read_self(state, SV_KIND_PAGE, &page)) return err;
     const KsScriptServices &s = sv_script();
     HPDF_REAL box[4];
     for (int i = 0; i < 4; i++) box[i] = HPDF_REAL(s.checkNumber(state, 2 + i));
@@ -83,7 +83,7 @@ int sv_page_TextRect(ScriptState *state)
 int sv_page_MoveTextPos(ScriptState *state)
 {
     void *page;
-    if (int err = sv_read_self(state, &page)) return err;
+    if (int err = sv_read_self(state, SV_KIND_PAGE, &page)) return err;
     const KsScriptServices &s = sv_script();
     auto x = HPDF_REAL(s.checkNumber(state, 2));
     auto y = HPDF_REAL(s.checkNumber(state, 3));
@@ -97,7 +97,7 @@ int sv_page_MoveTextPos(ScriptState *state)
 int sv_page_ShowTextNextLine(ScriptState *state)
 {
     void *page;
-    if (int err = sv_read_self(state, &page)) return err;
+    if (int err = sv_read_self(state, SV_KIND_PAGE, &page)) return err;
     const KsScriptServices &s = sv_script();
     const char *text = s.checkString(state, 2, nullptr);
     if (s.argCount(state) >= 4) {
@@ -115,7 +115,7 @@ namespace {
 int push_position(ScriptState *state, HPDF_STATUS (*get)(HPDF_Page, HPDF_Point *))
 {
     void *page;
-    if (int err = sv_read_self(state, &page)) return err;
+    if (int err = sv_read_self(state, SV_KIND_PAGE, &page)) return err;
     HPDF_Point point = {0, 0};
     HPDF_STATUS status = get(page_of(page), &point);
     if (int err = sv_library_error()) return err;
@@ -137,7 +137,7 @@ int sv_page_GetCurrentTextPos(ScriptState *state) { return push_position(state, 
 int sv_page_CreateWidgetAnnot(ScriptState *state)
 {
     void *page;
-    if (int err = sv_read_self(state, &page)) return err;
+    if (int err = sv_read_self(state, SV_KIND_PAGE, &page)) return err;
     HPDF_Rect rect;
     if (int err = sv_read_rect(state, 2, &rect)) return err;
     return sv_missing_function("HPDF_Page_CreateWidgetAnnot");
