@@ -3,7 +3,6 @@
 #include "class_support.h"
 #include "toolkit/world.h"
 
-#include <algorithm>
 
 namespace tk {
 
@@ -24,10 +23,14 @@ Object *resolveDestination(Object *source, Word destination)
 
 void compact(Object *object)
 {
-    auto &list = object->notifications;
-    for (NotifyRecord *r : list)
-        if (r->removed) delete r;
-    list.erase(std::remove_if(list.begin(), list.end(), [](NotifyRecord *r) { return r->removed; }), list.end());
+    std::vector<NotifyRecord *> kept;
+    for (NotifyRecord *r : object->notifications) {
+        if (r->removed)
+            delete r;
+        else
+            kept.push_back(r);
+    }
+    object->notifications.swap(kept);
 }
 
 void send(Object *source, const NotifyRecord &record, Word value)
