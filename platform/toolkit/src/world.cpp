@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dlfcn.h>
 #include <unistd.h>
 
 namespace tk {
@@ -52,6 +53,16 @@ World *attachPublished()
     return reinterpret_cast<World *>(uintptr_t(address));
 }
 
+// The module that makes the world holds the code of the built-in classes;
+// it stays loaded for the rest of the process so the other module never
+// calls into unloaded code.
+void pinThisModule()
+{
+    Dl_info info;
+    if (dladdr(reinterpret_cast<void *>(&pinThisModule), &info) && info.dli_fname)
+        dlopen(info.dli_fname, RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE);
+}
+
 void publish(World *w)
 {
     char text[96];
@@ -73,6 +84,7 @@ World &world()
     defaultAddOns(*w);
     g_world = w;
     createBuiltInClasses(*w);
+    pinThisModule();
     publish(w);
     return *w;
 }

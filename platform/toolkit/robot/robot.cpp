@@ -1,0 +1,402 @@
+// "robot": a plugin for the stand-in host that lets test scripts act on the
+// widget layer the GUI plugin uses, as a person would: set the toolkit
+// versions, queue requester answers and read the requester log, queue
+// clicks, typing, menu picks and other input, and read what was dropped.
+// Both plugins link the layer and share its one world.
+#include "kestrune.h"
+#include "toolkit/toolkit.h"
+
+#include <cstring>
+#include <string>
+#include <strings.h>
+
+namespace {
+
+const HostApi *g_api;
+
+const KsScriptServices &S() { return *g_api->script; }
+
+// A target argument: a name, or a table {window = "...", label = "..."} (a
+// table may also give `name`).
+bool readTarget(ScriptState *s, int pos, tk::Target *target)
+{
+    size_t n;
+    if (S().typeOf(s, pos) == KS_TYPE_STRING) {
+        *target = tk::Target::named(S().toString(s, pos, &n));
+        return true;
+    }
+    if (S().typeOf(s, pos) != KS_TYPE_TABLE) return false;
+    const char *keys[] = {"name", "window", "label"};
+    std::string *fields[] = {&target->name, &target->window, &target->label};
+    for (int i = 0; i < 3; ++i) {
+        if (S().getField(s, pos, keys[i]) == KS_TYPE_STRING) *fields[i] = S().toString(s, -1, &n);
+        S().pop(s, 1);
+    }
+    return !target->name.empty() || !target->window.empty();
+}
+
+int badOption(const char *what)
+{
+    g_api->system->setErrorString(what);
+    return KS_ERR_UNKNOWN_OPTION;
+}
+
+// Qualifier words separated by blanks: shift, lshift, rshift, control,
+// alt, lalt, ralt, command, lcommand, rcommand.
+bool readQualifiers(const char *text, uint32_t *qualifier, std::string *unknown)
+{
+    static const struct {
+        const char *name;
+        uint32_t bits;
+    } kWords[] = {{"shift", tk::kQualLShift},      {"lshift", tk::kQualLShift}, {"rshift", tk::kQualRShift},
+                  {"control", tk::kQualControl},  {"ctrl", tk::kQualControl},  {"alt", tk::kQualLAlt},
+                  {"lalt", tk::kQualLAlt},        {"ralt", tk::kQualRAlt},     {"command", tk::kQualLCommand},
+                  {"lcommand", tk::kQualLCommand}, {"rcommand", tk::kQualRCommand}};
+    std::string all = text ? text : "";
+    size_t pos = 0;
+    while (pos < all.size()) {
+        size_t end = all.find(' ', pos);
+        std::string word = all.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+        pos = end == std::string::npos ? all.size() : end + 1;
+        if (word.empty()) continue;
+        bool known = false;
+        for (const auto &w : kWords)
+            if (strcasecmp(word.c_str(), w.name) == 0) {
+                *qualifier |= w.bits;
+                known = true;
+            }
+        if (!known) {
+            *unknown = word;
+            return false;
+        }
+    }
+    return true;
+}
+
+void setString(ScriptState *s, const char *key, const std::string &value)
+{
+    S().pushString(s, value.c_str());
+    S().setField(s, -2, key);
+}
+
+void setNumber(ScriptState *s, const char *key, double value)
+{
+    S().pushNumber(s, value);
+    S().setField(s, -2, key);
+}
+
+// ---------------------------------------------------------------- versions
+
+int cmd_SetVersion(ScriptState *s)
+{
+    tk::setVersion(int(S().checkInteger(s, 1)), int(S().checkInteger(s, 2)));
+    return 0;
+}
+
+int cmd_Version(ScriptState *s)
+{
+    S().pushInteger(s, tk::version());
+    S().pushInteger(s, tk::revision());
+    S().pushInteger(s, tk::isVersion4() ? 1 : 0);
+    return 3;
+}
+
+int cmd_SetAddOn(ScriptState *s)
+{
+    size_t n;
+    const char *name = S().checkString(s, 1, &n);
+    tk::setAddOn(name, S().checkInteger(s, 2) != 0, int(S().optInteger(s, 3, 0)), int(S().optInteger(s, 4, 0)));
+    return 0;
+}
+
+int cmd_AddOnVersion(ScriptState *s)
+{
+    size_t n;
+    S().pushString(s, tk::addOnVersionString(S().checkString(s, 1, &n)).c_str());
+    return 1;
+}
+
+// ---------------------------------------------------------------- requesters
+
+int cmd_Answer(ScriptState *s)
+{
+    size_t n;
+    const char *kind = S().checkString(s, 1, &n);
+    if (!strcasecmp(kind, "button"))
+        tk::queueButton(long(S().checkInteger(s, 2)));
+    else if (!strcasecmp(kind, "label"))
+        tk::queueButtonLabel(S().checkString(s, 2, &n));
+    else if (!strcasecmp(kind, "text"))
+        tk::queueText(S().checkString(s, 2, &n));
+    else if (!strcasecmp(kind, "colour") || !strcasecmp(kind, "color"))
+        tk::queueColour(uint32_t(S().checkInteger(s, 2)));
+    else if (!strcasecmp(kind, "cancel"))
+        tk::queueCancel();
+    else
+        return badOption(kind);
+    return 0;
+}
+
+int cmd_PendingAnswers(ScriptState *s)
+{
+    S().pushInteger(s, int64_t(tk::queuedAnswers()));
+    return 1;
+}
+
+int cmd_Requests(ScriptState *s)
+{
+    static const char *kKinds[] = {"message", "file", "path", "font", "colour"};
+    const auto &log = tk::requestLog();
+    S().newTable(s, int(log.size()), 0);
+    int64_t index = 1;
+    for (const tk::RequestRecord *r : log) {
+        S().newTable(s, 0, 14);
+        setString(s, "kind", kKinds[int(r->kind)]);
+        setString(s, "title", r->title);
+        setString(s, "body", r->body);
+        setString(s, "buttons", r->buttons);
+        setNumber(s, "icon", double(r->icon));
+        setString(s, "initial", r->initial);
+        setString(s, "pattern", r->pattern);
+        setNumber(s, "button", double(r->button));
+        setNumber(s, "accepted", r->accepted ? 1 : 0);
+        setString(s, "result", r->result);
+        setNumber(s, "rgb", double(r->rgb));
+        setNumber(s, "queued", r->queued ? 1 : 0);
+        setString(s, "note", r->note);
+        S().setIndex(s, -2, index++);
+    }
+    return 1;
+}
+
+int cmd_ClearRequests(ScriptState *)
+{
+    tk::clearRequestLog();
+    return 0;
+}
+
+// Request(title$, body$, buttons$[, icon]) -> button: the message requester
+// of the layer, as the GUI plugin shows it.
+int cmd_Request(ScriptState *s)
+{
+    size_t n;
+    std::string title = S().checkString(s, 1, &n);
+    std::string body = S().checkString(s, 2, &n);
+    std::string buttons = S().checkString(s, 3, &n);
+    const tk::Word icon = tk::Word(S().optInteger(s, 4, 1));
+    S().pushInteger(s, tk::messageRequest(nullptr, nullptr, title.c_str(), buttons.c_str(), icon, body.c_str(), nullptr, 0));
+    return 1;
+}
+
+// ---------------------------------------------------------------- input
+
+template <void (*Act)(const tk::Target &)> int targetOnly(ScriptState *s)
+{
+    tk::Target target;
+    if (!readTarget(s, 1, &target)) return KS_ERR_USAGE;
+    Act(target);
+    return 0;
+}
+
+int cmd_Type(ScriptState *s)
+{
+    tk::Target target;
+    size_t n;
+    if (!readTarget(s, 1, &target)) return KS_ERR_USAGE;
+    tk::typeText(target, S().checkString(s, 2, &n));
+    return 0;
+}
+
+int cmd_Key(ScriptState *s)
+{
+    tk::Target target;
+    size_t n;
+    if (!readTarget(s, 1, &target)) return KS_ERR_USAGE;
+    std::string key = S().checkString(s, 2, &n);
+    const char *words = S().optString(s, 3, "", &n);
+    uint32_t qualifier = 0;
+    std::string unknown;
+    if (!readQualifiers(words, &qualifier, &unknown)) return badOption(unknown.c_str());
+    tk::pressKey(target, key.c_str(), qualifier);
+    return 0;
+}
+
+int cmd_Drag(ScriptState *s)
+{
+    tk::Target target;
+    if (!readTarget(s, 1, &target)) return KS_ERR_USAGE;
+    tk::drag(target, long(S().checkInteger(s, 2)));
+    return 0;
+}
+
+int cmd_Row(ScriptState *s)
+{
+    tk::Target target;
+    if (!readTarget(s, 1, &target)) return KS_ERR_USAGE;
+    tk::clickRow(target, long(S().checkInteger(s, 2)), int(S().optInteger(s, 3, 0)), S().optInteger(s, 4, 0) != 0);
+    return 0;
+}
+
+int cmd_Drop(ScriptState *s)
+{
+    tk::Target target;
+    if (!readTarget(s, 1, &target)) return KS_ERR_USAGE;
+    const int x = int(S().checkInteger(s, 2)), y = int(S().checkInteger(s, 3));
+    S().checkTable(s, 4);
+    std::vector<std::string> files;
+    size_t n;
+    for (int64_t i = 1; S().getIndex(s, 4, i) == KS_TYPE_STRING; ++i) {
+        files.push_back(S().toString(s, -1, &n));
+        S().pop(s, 1);
+    }
+    S().pop(s, 1);
+    tk::dropFiles(target, x, y, files);
+    return 0;
+}
+
+int cmd_Wheel(ScriptState *s)
+{
+    tk::Target target;
+    if (!readTarget(s, 1, &target)) return KS_ERR_USAGE;
+    tk::wheel(target, long(S().checkInteger(s, 2)));
+    return 0;
+}
+
+int cmd_ClosePopup(ScriptState *s)
+{
+    tk::Target target;
+    if (!readTarget(s, 1, &target)) return KS_ERR_USAGE;
+    tk::closePopup(target, S().optInteger(s, 2, 1) != 0);
+    return 0;
+}
+
+int cmd_Clock(ScriptState *s)
+{
+    tk::advanceClock(uint64_t(S().optInteger(s, 1, 0) < 0 ? 0 : S().optInteger(s, 1, 0)));
+    S().pushInteger(s, int64_t(tk::clockMs()));
+    return 1;
+}
+
+int cmd_Pending(ScriptState *s)
+{
+    S().pushInteger(s, int64_t(tk::queuedActions()));
+    return 1;
+}
+
+int cmd_InputLog(ScriptState *s)
+{
+    const auto &log = tk::inputLog();
+    S().newTable(s, int(log.size()), 0);
+    int64_t index = 1;
+    for (const std::string &line : log) {
+        S().pushString(s, line.c_str());
+        S().setIndex(s, -2, index++);
+    }
+    return 1;
+}
+
+int cmd_ClearInput(ScriptState *)
+{
+    tk::clearInput();
+    return 0;
+}
+
+const CommandEntry kCommands[] = {
+    {"SetVersion", cmd_SetVersion},
+    {"Version", cmd_Version},
+    {"SetAddOn", cmd_SetAddOn},
+    {"AddOnVersion", cmd_AddOnVersion},
+    {"Answer", cmd_Answer},
+    {"PendingAnswers", cmd_PendingAnswers},
+    {"Requests", cmd_Requests},
+    {"ClearRequests", cmd_ClearRequests},
+    {"Request", cmd_Request},
+    {"Click", targetOnly<tk::click>},
+    {"Toggle", targetOnly<tk::toggle>},
+    {"Type", cmd_Type},
+    {"Key", cmd_Key},
+    {"Activate", targetOnly<tk::activate>},
+    {"Menu", targetOnly<tk::pickMenu>},
+    {"Close", targetOnly<tk::closeWindow>},
+    {"Drag", cmd_Drag},
+    {"Row", cmd_Row},
+    {"Drop", cmd_Drop},
+    {"Wheel", cmd_Wheel},
+    {"Popup", targetOnly<tk::popup>},
+    {"ClosePopup", cmd_ClosePopup},
+    {"Clock", cmd_Clock},
+    {"Pending", cmd_Pending},
+    {"InputLog", cmd_InputLog},
+    {"ClearInput", cmd_ClearInput},
+    {nullptr, nullptr},
+};
+
+const HelpString kHelp[] = {
+    {"robot.SetVersion(v,r) -- set the toolkit version and revision", 0},
+    {"v,r,four=robot.Version() -- toolkit version, revision, fourth generation flag", 0},
+    {"robot.SetAddOn(name$,present[,v,r]) -- install or remove an add-on class", 0},
+    {"s$=robot.AddOnVersion(name$) -- the add-on's version string, empty when missing", 0},
+    {"robot.Answer(kind$[,value]) -- queue a requester answer: button, label, text, colour, cancel", 0},
+    {"n=robot.PendingAnswers() -- requester answers still queued", 0},
+    {"t=robot.Requests() -- the requester log", 0},
+    {"robot.ClearRequests() -- empty the requester log", 0},
+    {"n=robot.Request(title$,body$,buts$[,icon]) -- show a message requester", 0},
+    {"robot.Click(target) -- click a widget", 0},
+    {"robot.Toggle(target) -- toggle a toggle widget", 0},
+    {"robot.Type(target,text$) -- type text into a widget", 0},
+    {"robot.Key(target,key$[,quals$]) -- press a key with qualifiers", 0},
+    {"robot.Activate(target) -- activate a window or a widget", 0},
+    {"robot.Menu(target) -- pick a menu item by name or {window=,label=\"Menu/Item\"}", 0},
+    {"robot.Close(target) -- click a window's close gadget", 0},
+    {"robot.Drag(target,value) -- drag a slider or scrollbar to a value", 0},
+    {"robot.Row(target,row[,column,double]) -- click a list row", 0},
+    {"robot.Drop(target,x,y,files) -- drop files at a point", 0},
+    {"robot.Wheel(target,steps) -- turn the mouse wheel (negative: up)", 0},
+    {"robot.Popup(target) -- open a pop-up gadget", 0},
+    {"robot.ClosePopup(target[,accept]) -- close a pop-up object", 0},
+    {"ms=robot.Clock([ms]) -- advance the simulated clock", 0},
+    {"n=robot.Pending() -- input actions still queued", 0},
+    {"t=robot.InputLog() -- input actions that were dropped, and why", 0},
+    {"robot.ClearInput() -- drop queued input and the input log", 0},
+    {nullptr, 0},
+};
+
+int InitPlugin(PluginInfo *info, const HostApi *api, const char *)
+{
+    info->capabilities = KS_CAP_LIBRARY;
+    info->version = 1;
+    info->revision = 0;
+    info->hostVersion = 6;
+    info->hostRevision = 0;
+    info->name = "Robot";
+    info->moduleName = "robot";
+    info->description = "Drives the widget layer from test scripts";
+    if (!api) return 1;
+    g_api = api;
+    tk::world(); // join the layer's world, or make it
+    return 1;
+}
+
+int RequirePlugin(ScriptState *, int, int, uint32_t, const KsTagItem *tags)
+{
+    for (const KsTagItem *t = tags; t && t->tag; ++t)
+        if (t->tag == KS_OPTION_TAG_ANSWER) *reinterpret_cast<int32_t *>(t->data) = 1;
+    return 0;
+}
+
+const char *GetBaseTable() { return "robot"; }
+const CommandEntry *GetCommands() { return kCommands; }
+const HelpString *GetHelpStrings() { return kHelp; }
+
+#define ROBOT_ENTRY(name) {#name, reinterpret_cast<KsEntry>(name)}
+const KsEntryRow kExports[] = {
+    ROBOT_ENTRY(InitPlugin),     ROBOT_ENTRY(RequirePlugin),  ROBOT_ENTRY(GetBaseTable),
+    ROBOT_ENTRY(GetCommands),    ROBOT_ENTRY(GetHelpStrings), {nullptr, nullptr},
+};
+
+KsEntry lookup(const char *name) { return ks_find_entry(kExports, name); }
+
+} // namespace
+
+extern "C" __attribute__((visibility("default"))) const PluginHeader KestrunePluginHeader = {
+    {'K', 'E', 'S', 'T', 'R', 'U', 'N', 'E'}, KS_HEADER_VERSION, lookup};
