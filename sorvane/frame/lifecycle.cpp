@@ -1,5 +1,6 @@
 // Start-up, requiring, library set-up and tear-down of the plugin.
 #include "../reading/document.h"
+#include "engine.h"
 #include "plugin.h"
 
 #include <cstdio>
@@ -47,6 +48,7 @@ int InitPlugin(PluginInfo *info, const HostApi *api, const char *path)
     if (!libraries_usable()) return 0;
     sv.librariesOpen = 1;
     std::snprintf(sv.path, sizeof sv.path, "%s", path ? path : "");
+    engine::Configure(sv.path);
 
     sv.hostVersion = info->hostVersion;
     sv.hostNew = info->hostVersion > 7 || (info->hostVersion == 7 && info->hostRevision >= 1);
@@ -78,6 +80,8 @@ int InitPlugin(PluginInfo *info, const HostApi *api, const char *path)
 
 void ClosePlugin()
 {
+    // The connection to the engine goes; the engine server keeps running for other clients.
+    engine::Close();
     sv.librariesOpen = 0;
 }
 

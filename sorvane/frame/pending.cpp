@@ -6,13 +6,6 @@
 #define SV_PENDING(name) \
     int sv_##name(ScriptState *) { return sv_error_with_string(SV_ERR_LIBRARY_TEXT, "pdf." #name " is not available yet"); }
 
-SV_PENDING(OpenDocument)
-SV_PENDING(CloseDocument)
-SV_PENDING(GetBrush)
-SV_PENDING(IsPDF)
-SV_PENDING(LoadPage)
-SV_PENDING(FreePage)
-SV_PENDING(GetBrushFromPage)
 SV_PENDING(GetPageLinks)
 SV_PENDING(GetPageLen)
 SV_PENDING(GetText)
@@ -28,7 +21,6 @@ SV_PENDING(GetFindResult)
 SV_PENDING(GetBookmarks)
 SV_PENDING(GetMetaText)
 SV_PENDING(GetPageLabel)
-SV_PENDING(GetLastError)
 SV_PENDING(DeviceToPage)
 SV_PENDING(PageToDevice)
 SV_PENDING(GetCropBox)

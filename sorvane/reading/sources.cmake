@@ -1,3 +1,7 @@
 set(SV_READING_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/documents.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pages.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/render.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/brushes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/links.cpp
   ${CMAKE_CURRENT_LIST_DIR}/anim.cpp)
