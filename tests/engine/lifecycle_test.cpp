@@ -52,6 +52,8 @@ TEST_F(Lifecycle, SurvivesTheServerBeingKilled) {
     Handle doc = FPDF_LoadDocument(twoPages.c_str(), nullptr);
     Handle page = FPDF_LoadPage(doc, 0);
     ASSERT_NE(page, 0u);
+    Handle bitmap = FPDFBitmap_Create(8, 8, 1);
+    ASSERT_NE(FPDFBitmap_GetBuffer(bitmap), nullptr);
     pid_t first = support::pidFile(runtime);
     ASSERT_TRUE(support::alive(first));
     ASSERT_EQ(kill(first, SIGKILL), 0);
@@ -62,6 +64,8 @@ TEST_F(Lifecycle, SurvivesTheServerBeingKilled) {
     float box[4] = {9, 9, 9, 9};
     EXPECT_EQ(FPDFPage_GetMediaBox(page, &box[0], &box[1], &box[2], &box[3]), 0);
     EXPECT_FLOAT_EQ(box[0], 9);
+    EXPECT_EQ(FPDFBitmap_GetBuffer(bitmap), nullptr);
+    FPDFBitmap_Destroy(bitmap); // gives up the local mapping without a server
     EXPECT_TRUE(support::serversFor(runtime).empty());
 
     Handle again = FPDF_LoadDocument(twoPages.c_str(), nullptr);
