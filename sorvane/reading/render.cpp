@@ -41,8 +41,9 @@ bool sv_render_page(engine::Handle page, const float m[4], int width, int height
 {
     int pageWidth = int(engine::FPDF_GetPageWidth(page));
     int pageHeight = int(engine::FPDF_GetPageHeight(page));
-    // Page y grows upward, brush y downward.
-    float a = m[0], b = m[1], c = -m[2], d = -m[3];
+    // The engine applies the page's own orientation (y flipped to grow downward)
+    // before this matrix, so the brush-space transform is handed over as it is.
+    float a = m[0], b = m[1], c = m[2], d = m[3];
     float minX = 100000, minY = 100000, maxX = -100000, maxY = -100000;
     const float corners[4][2] = {{0, 0}, {float(pageWidth), 0}, {0, float(pageHeight)},
                                  {float(pageWidth), float(pageHeight)}};
