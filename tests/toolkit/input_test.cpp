@@ -131,6 +131,25 @@ TEST_F(Input, MenusPickByPathOrNameWithChecksExcludesAndShortcuts)
     disposeObject(app);
 }
 
+TEST_F(Input, ContextMenuPicksReachTheWidget)
+{
+    Object *copy = make("Menuitem.mui", {{attr::ItemTitle, w("Copy")}});
+    Object *off = make("Menuitem.mui", {{attr::ItemTitle, w("Off")}, {attr::ItemEnabled, 0}});
+    Object *menu = make("Menu.mui", {{attr::MenuTitle, w("Edit")}, {attr::FamilyChild, w(copy)}, {attr::FamilyChild, w(off)}});
+    Object *strip = make("Menustrip.mui", {{attr::FamilyChild, w(menu)}});
+    Object *field = make("Text.mui", {{attr::ContextMenu, w(strip)}, {attr::Name, w("t")}});
+    App a = makeApp({field, make("Text.mui", {{attr::Name, w("plain")}})});
+    doMethod(field, method::Notify, attr::ContextMenuTrigger, kEveryTime, kNotifyApplication, 2, method::AppReturnID,
+             kTriggerValue);
+    pickContextMenu(Target::named("t"), "Edit/Copy");
+    pickContextMenu(Target::named("t"), "Edit/Off");
+    pickContextMenu(Target::named("plain"), "Edit/Copy");
+    EXPECT_EQ(pumpAll(a.app), (std::vector<Word>{w(copy)}));
+    EXPECT_EQ(inputLog(), (std::vector<std::string>{"t: menu item disabled", "plain: no context menu"}));
+    disposeObject(a.app);
+    disposeObject(strip);
+}
+
 TEST_F(Input, CloseGadgetRequestsClosingOnce)
 {
     App a = makeApp({make("Text.mui")});

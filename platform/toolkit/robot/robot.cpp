@@ -221,6 +221,15 @@ int cmd_Key(ScriptState *s)
     return 0;
 }
 
+int cmd_ContextMenu(ScriptState *s)
+{
+    tk::Target target;
+    size_t n;
+    if (!readTarget(s, 1, &target)) return KS_ERR_USAGE;
+    tk::pickContextMenu(target, S().checkString(s, 2, &n));
+    return 0;
+}
+
 int cmd_Drag(ScriptState *s)
 {
     tk::Target target;
@@ -317,6 +326,7 @@ const CommandEntry kCommands[] = {
     {"Key", cmd_Key},
     {"Activate", targetOnly<tk::activate>},
     {"Menu", targetOnly<tk::pickMenu>},
+    {"ContextMenu", cmd_ContextMenu},
     {"Close", targetOnly<tk::closeWindow>},
     {"Drag", cmd_Drag},
     {"Row", cmd_Row},
@@ -347,6 +357,7 @@ const HelpString kHelp[] = {
     {"robot.Key(target,key$[,quals$]) -- press a key with qualifiers", 0},
     {"robot.Activate(target) -- activate a window or a widget", 0},
     {"robot.Menu(target) -- pick a menu item by name or {window=,label=\"Menu/Item\"}", 0},
+    {"robot.ContextMenu(target,path$) -- pick \"Menu/Item\" from a widget's context menu", 0},
     {"robot.Close(target) -- click a window's close gadget", 0},
     {"robot.Drag(target,value) -- drag a slider or scrollbar to a value", 0},
     {"robot.Row(target,row[,column,double]) -- click a list row", 0},

@@ -320,6 +320,15 @@ void process(const InputAction &a)
         if (const char *why = pickItem(item, nullptr)) drop(a, why);
         return;
     }
+    if (a.kind == InputAction::ContextMenu) {
+        if (const char *why = refusal(target)) return drop(a, why);
+        Object *strip = reinterpret_cast<Object *>(getOr(target, attr::ContextMenu, 0));
+        if (!strip) return drop(a, "no context menu");
+        Object *item = findMenuPath(strip, a.text);
+        if (!item) return drop(a, "no such menu item");
+        if (const char *bad = pickItem(item, target)) drop(a, bad);
+        return;
+    }
     if (a.kind == InputAction::Popup) {
         if (const char *why = refusal(target)) return drop(a, why);
         if (a.value == 0)
@@ -417,6 +426,7 @@ void process(const InputAction &a)
         return;
     }
     case InputAction::MenuPick:
+    case InputAction::ContextMenu:
     case InputAction::Popup: return;
     }
 }
@@ -471,6 +481,13 @@ void pickMenu(const Target &target)
         a.text = target.label;
         a.target.label.clear();
     }
+    queueAction(a);
+}
+
+void pickContextMenu(const Target &widget, const char *path)
+{
+    InputAction a = make(InputAction::ContextMenu, widget);
+    a.text = path ? path : "";
     queueAction(a);
 }
 

@@ -65,10 +65,10 @@ struct Target {
 
 struct InputAction {
     enum Kind {
-        Click, Toggle, Type, Key, Activate, MenuPick, CloseWindow, Drag, RowClick, Drop, Wheel, Raw, Popup
+        Click, Toggle, Type, Key, Activate, MenuPick, ContextMenu, CloseWindow, Drag, RowClick, Drop, Wheel, Raw, Popup
     } kind = Click;
     Target target;
-    std::string text;                 // Type: the text; Key: a key name; MenuPick: a "Menu/Item" path
+    std::string text;                 // Type: the text; Key: a key name; MenuPick, ContextMenu: a "Menu/Item" path
     uint32_t qualifier = 0;
     long value = 0;                   // Drag: value; RowClick: row; Wheel: steps (negative up)
     int column = 0;                   // RowClick: the column
@@ -90,6 +90,9 @@ void pressKey(const Target &target, const char *key, uint32_t qualifier = 0);
 void activate(const Target &target);
 // A menu item by name, or by window and a "Menu/Item" path of titles.
 void pickMenu(const Target &target);
+// An item of a widget's context menu by its "Menu/Item" path: the widget's
+// context menu trigger reports the item.
+void pickContextMenu(const Target &widget, const char *path);
 void closeWindow(const Target &target);
 void drag(const Target &target, long value);
 void clickRow(const Target &target, long row, int column = 0, bool doubleClick = false);

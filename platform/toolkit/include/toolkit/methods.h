@@ -5,6 +5,22 @@
 
 #include "toolkit/base.h"
 
+namespace tk {
+
+// The sizes an area asks for: filled by AskMinMax, each class adding its
+// own needs to what its superclass answered.
+struct MinMax {
+    long minWidth = 0, minHeight = 0;
+    long maxWidth = 0, maxHeight = 0;
+    long defWidth = 0, defHeight = 0;
+};
+
+// Flags of Draw: the whole object, or only what changed since the last draw.
+constexpr Word kDrawObject = 1;
+constexpr Word kDrawUpdate = 2;
+
+} // namespace tk
+
 namespace tk::method {
 
 // Object life and attributes.
