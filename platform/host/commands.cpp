@@ -6,6 +6,8 @@ extern "C" {
 #include <lauxlib.h>
 }
 
+#include <ctime>
+
 namespace host {
 namespace {
 
@@ -113,6 +115,15 @@ int cmd_DefineVirtualFileFromString(lua_State *L)
     return 0;
 }
 
+// Clock() -> seconds on a monotonic clock, for timing in scripts.
+int cmd_Clock(lua_State *L)
+{
+    timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    lua_pushnumber(L, double(t.tv_sec) + double(t.tv_nsec) * 1e-9);
+    return 1;
+}
+
 struct HostCommand {
     const char *name;
     lua_CFunction function;
@@ -131,6 +142,7 @@ const HostCommand kCommands[] = {
     {"HeldMemory", cmd_HeldMemory},
     {"ObjectsFreed", cmd_ObjectsFreed},
     {"DefineVirtualFileFromString", cmd_DefineVirtualFileFromString},
+    {"Clock", cmd_Clock},
     {nullptr, nullptr},
 };
 
