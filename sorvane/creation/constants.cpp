@@ -1,4 +1,6 @@
 // The constant table of the script library "pdf", in its published order.
+// Values that are not whole numbers are single-precision numbers widened to
+// double, as libharu defines them.
 #include "constants.h"
 
 const ConstantEntry sv_constants[] = {
@@ -245,10 +247,10 @@ const ConstantEntry sv_constants[] = {
     {"HPDF_GMODE_SHADING", nullptr, 16},
     {"HPDF_GMODE_INLINE_IMAGE", nullptr, 32},
     {"HPDF_GMODE_EXTERNAL_OBJECT", nullptr, 64},
-    {"HPDF_LIMIT_MIN_REAL", nullptr, -3.4e+38},
-    {"HPDF_LIMIT_MAX_REAL", nullptr, 3.4e+38},
-    {"HPDF_DEF_PAGE_WIDTH", nullptr, 595.276},
-    {"HPDF_DEF_PAGE_HEIGHT", nullptr, 841.89},
+    {"HPDF_LIMIT_MIN_REAL", nullptr, double(-3.4e+38f)},
+    {"HPDF_LIMIT_MAX_REAL", nullptr, double(3.4e+38f)},
+    {"HPDF_DEF_PAGE_WIDTH", nullptr, double(595.276f)},
+    {"HPDF_DEF_PAGE_HEIGHT", nullptr, double(841.89f)},
     {"HPDF_DEF_FONT", "Helvetica", 0},
     {"HPDF_VERSION_TEXT", "2.4.0dev", 0},
     {"HPDF_ANNOT_INTENT_FREETEXTCALLOUT", nullptr, 0},
