@@ -113,6 +113,25 @@ TEST_F(Notifications, FireAfterTheWholeListIsApplied)
     disposeObject(gauge);
 }
 
+TEST_F(Notifications, ATextGivenTwiceInOneSetReportsItsFinalValue)
+{
+    struct Texts {
+        Hook hook{&Texts::entry, this};
+        std::vector<std::string> seen;
+        static Word entry(Hook *h, Object *, void *m)
+        {
+            static_cast<Texts *>(h->data)->seen.push_back(reinterpret_cast<const char *>(static_cast<Word *>(m)[0]));
+            return 0;
+        }
+    } texts;
+    Object *text = make("Text.mui");
+    doMethod(text, method::Notify, attr::TextContents, kEveryTime, kNotifySelf, 3, method::CallHook, w(&texts.hook),
+             kTriggerValue);
+    setAttrs(text, TagList{{attr::TextContents, w("a rather long first text")}, {attr::TextContents, w("b")}}.data());
+    EXPECT_EQ(texts.seen, (std::vector<std::string>{"b"}));
+    disposeObject(text);
+}
+
 TEST_F(Notifications, ActionsSetPassValuesCallMethodsAndReturnIds)
 {
     App a = makeApp({make("Slider.mui"), make("Gauge.mui")});

@@ -72,6 +72,13 @@ void changed(Object *object, Word attribute, Word value, bool quiet)
 {
     if (quiet || !isAlive(object)) return;
     if (object->setDepth > 0) {
+        // One report per attribute and Set, with its final value: a text
+        // given twice in one list would otherwise report a freed copy.
+        for (Object::Pending &p : object->pendingChanges)
+            if (p.tag == attribute) {
+                p.value = value;
+                return;
+            }
         object->pendingChanges.push_back(Object::Pending{attribute, value});
         return;
     }

@@ -20,7 +20,8 @@ struct NotifyRecord {
 // Reports that an attribute now has `value`. Classes call it only when the
 // value really changed. `quiet` silences it (a no-notify item before it in
 // the same Set). Inside a Set the notifications fire when the whole list is
-// applied, in the order the changes were reported.
+// applied, in the order the changes were reported, once per attribute with
+// its final value.
 void changed(Object *object, Word attribute, Word value, bool quiet = false);
 // Reports an event attribute (close request, pressed, double click, menu
 // trigger, acknowledge): it notifies on every occurrence, even when the value
