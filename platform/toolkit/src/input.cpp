@@ -164,11 +164,11 @@ bool qualifiersMatch(uint32_t wanted, uint32_t pressed)
     return (wanted & exact) == (pressed & exact);
 }
 
-bool keyMatches(const KeySpec &spec, const InputEvent &e)
+bool keyMatches(const KeySpec &wanted, const InputEvent &e)
 {
-    if (!qualifiersMatch(spec.qualifier, e.qualifier)) return false;
-    if (spec.character) return uint32_t(tolower(int(e.character))) == spec.character;
-    return spec.code == (e.code & 0x7F);
+    if (!qualifiersMatch(wanted.qualifier, e.qualifier)) return false;
+    if (wanted.character) return uint32_t(tolower(int(e.character))) == wanted.character;
+    return wanted.code == (e.code & 0x7F);
 }
 
 // ------------------------------------------------------------- menus
@@ -255,8 +255,8 @@ void windowKey(Object *window, const InputEvent &e)
         if (r->attribute == attr::WinInputEvent && !r->removed) bindings.push_back(r);
     bool bound = false;
     for (NotifyRecord *r : bindings) {
-        KeySpec spec;
-        if (parseBinding(reinterpret_cast<const char *>(r->trigger), &spec) && keyMatches(spec, e)) {
+        KeySpec binding;
+        if (parseBinding(reinterpret_cast<const char *>(r->trigger), &binding) && keyMatches(binding, e)) {
             fireRecord(window, r, r->trigger);
             bound = true;
         }

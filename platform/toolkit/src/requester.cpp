@@ -144,23 +144,23 @@ std::string formatBody(const char *format, const Word *args, size_t count)
             out += '%';
             continue;
         }
-        std::string spec = "%";
+        std::string conversion = "%";
         bool leftAlign = false;
         while (*p && strchr("-+ #0", *p)) {
             leftAlign = leftAlign || *p == '-';
-            spec += *p++;
+            conversion += *p++;
         }
         int width = 0, precision = -1;
         while (*p && isdigit(static_cast<unsigned char>(*p)) && width < 1000) {
             width = width * 10 + (*p - '0');
-            spec += *p++;
+            conversion += *p++;
         }
         if (*p == '.') {
-            spec += *p++;
+            conversion += *p++;
             precision = 0;
             while (*p && isdigit(static_cast<unsigned char>(*p)) && precision < 1000) {
                 precision = precision * 10 + (*p - '0');
-                spec += *p++;
+                conversion += *p++;
             }
         }
         bool isLong = false;
@@ -181,7 +181,7 @@ std::string formatBody(const char *format, const Word *args, size_t count)
         case 'c': out += char(arg()); break;
         case 'd':
         case 'i':
-            snprintf(buffer, sizeof buffer, (spec + "lld").c_str(),
+            snprintf(buffer, sizeof buffer, (conversion + "lld").c_str(),
                      isLong ? (long long)SWord(arg()) : (long long)int32_t(uint32_t(arg())));
             out += buffer;
             break;
@@ -189,7 +189,7 @@ std::string formatBody(const char *format, const Word *args, size_t count)
         case 'x':
         case 'X': {
             unsigned long long v = isLong ? (unsigned long long)arg() : (unsigned long long)uint32_t(arg());
-            snprintf(buffer, sizeof buffer, (spec + "ll" + *p).c_str(), v);
+            snprintf(buffer, sizeof buffer, (conversion + "ll" + *p).c_str(), v);
             out += buffer;
             break;
         }

@@ -56,7 +56,7 @@ constexpr Word GroupSort = 0x80427417;        // (Object *child..., 0): the new 
 constexpr Word AppNewInput = 0x80423BA6;  // (Word *signals) -> next return id or 0
 constexpr Word AppReturnID = 0x804276EF;  // (Word id)
 constexpr Word AppPushMethod = 0x80429EF8;// (Object *dest, Word count, method, args...): count words follow
-constexpr Word AppAboutMUI = 0x8042D21D;  // (Object *window)
+constexpr Word AppAboutToolkit = 0x8042D21D;  // (Object *window)
 constexpr Word AppOpenConfigWindow = 0x804299BA; // (Word flags)
 
 // Drawing life of an area; the layout and drawing layer gives them substance.

@@ -178,7 +178,7 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         raiseSignals(instance<AppData>(cls, object)->signal);
         return 1;
     }
-    case method::AppAboutMUI:
+    case method::AppAboutToolkit:
     case method::AppOpenConfigWindow: return 0;
     }
     return doSuperMethodA(cls, object, msg);
