@@ -100,7 +100,13 @@ bool has_family(FcPattern *font, const char *name)
 // collection, which cannot be handed out as a file of their own.
 bool find_system_font(const char *name, int weight, int slant, KsFontFile *result)
 {
-    if (!FcInit()) return false;
+    // fontconfig is started on first use and finished at exit, which releases its caches.
+    static bool started = false;
+    if (!started) {
+        if (!FcInit()) return false;
+        std::atexit(FcFini);
+        started = true;
+    }
     FcPattern *pattern = FcPatternCreate();
     if (!pattern) return false;
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8 *>(name));
