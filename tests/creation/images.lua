@@ -69,6 +69,50 @@ T.eq(checks:GetWidth(), 2, "memory image width")
 T.eq(page:DrawImage(checks, 100, 20, 40, 40), 0, "draw the memory image")
 T.fails("Wrong usage or parameters for this command! (error 1055)", doc.CreateImageFromMem, doc, "pixels", 2, 2, 1, 8)
 
+-- A noisy brush at quality 100 still makes a JPEG image; allocation failures
+-- while converting fail with host code 1000 and hold nothing afterwards.
+local noisePath = P.path("images-noise.pdf")
+do
+  local d = pdf.CreateDocument()
+  local p = d:AddPage()
+  p:SetWidth(48)
+  p:SetHeight(48)
+  local seed = 12345
+  for y = 0, 47 do
+    for x = 0, 47 do
+      seed = (seed * 1103515245 + 12345) % 2147483648
+      p:SetRGBFill((seed % 256) / 255, ((seed >> 8) % 256) / 255, ((seed >> 16) % 256) / 255)
+      p:Rectangle(x, y, 1, 1)
+      p:Fill()
+    end
+  end
+  d:SaveToFile(noisePath)
+  d:Free()
+end
+local noise = LoadBrush(nil, P.render(noisePath, 1, 72, "images-noise"))
+local noisy = doc:CreateImageFromBrush(noise, {usejpeg = 1, quality = 100})
+T.eq(noisy:GetWidth(), 48, "a noisy JPEG image")
+page:DrawImage(noisy, 150, 20, 40, 40)
+local held = HeldMemory()
+for _, tag in ipairs({"rgb", "jpegjob", "buffer1", "linebuf", "jpegout"}) do
+  FailAllocation(1, tag)
+  T.fails("Out of memory! (error 1000)", doc.CreateImageFromBrush, doc, noise,
+    {usejpeg = tag ~= "rgb" and 1 or 0, quality = 100})
+  FailAllocation(0)
+  T.eq(HeldMemory(), held, "nothing held after failing " .. tag)
+end
+FreeBrush(noise)
+-- A tiny brush compresses to more bytes than its pixels: the output grows, and
+-- a failure to grow it ends the compression cleanly.
+local tiny = CreateBrush(nil, 2, 2, 0xFF00FF00)
+T.eq(doc:CreateImageFromBrush(tiny, {usejpeg = 1}):GetWidth(), 2, "a 2 x 2 JPEG image")
+held = HeldMemory() -- the document now holds the image
+FailAllocation(2, "jpegout")
+T.fails("Out of memory! (error 1000)", doc.CreateImageFromBrush, doc, tiny, {usejpeg = 1})
+FailAllocation(0)
+T.eq(HeldMemory(), held, "nothing held after failing to grow the output")
+FreeBrush(tiny)
+
 -- Brushes that cannot be locked.
 FreeBrush(translucent)
 T.fails("Error obtaining graphics data from brush!", doc.CreateImageFromBrush, doc, 999)
@@ -113,10 +157,11 @@ for line in list:gmatch("[^\n]+") do
   if size then sizes[#sizes + 1] = tonumber(size) * (unit == "K" and 1024 or 1) end
   if line:find("%ssmask%s") then smasks = smasks + 1 end
 end
-T.eq(#sizes, 3, "three JPEG images:\n" .. list)
+T.eq(#sizes, 4, "four JPEG images on the page:\n" .. list)
 T.eq(smasks, 1, "only the soft mask added on purpose:\n" .. list)
 -- Higher quality makes larger JPEG data (the images are listed in the order they were made).
 T.ok(sizes[1] < sizes[2] and sizes[2] < sizes[3], "sizes grow with quality: " .. table.concat(sizes, " "))
+T.ok(sizes[4] > 48 * 48, "the noisy image at quality 100 is large: " .. sizes[4])
 
 -- The rendered page: every band in every row, the opaque red and the checks.
 local shot = LoadBrush(nil, P.render(path, 1, 72, "images-page1"))
