@@ -11,7 +11,7 @@ packages=(
   ttf-bitstream-vera fonts-dejavu-core libfreetype-dev libfontconfig-dev
   libcairo2-dev libpango1.0-dev liblitehtml-dev
   openssl
-  qpdf poppler-utils
+  qpdf poppler-utils fonts-dejavu-extra
 )
 
 sudo_cmd=()
