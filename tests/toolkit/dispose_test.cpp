@@ -127,19 +127,10 @@ TEST_F(Disposal, DropsNotificationsAndPushedMethodsAimedAtIt)
 TEST_F(Disposal, OfAnOpenWindowClosesItFirst)
 {
     App a = makeApp({make("Text.mui")});
-    struct Watch {
-        Hook hook{&Watch::entry, this};
-        std::vector<Word> opens;
-        static Word entry(Hook *h, Object *, void *m)
-        {
-            static_cast<Watch *>(h->data)->opens.push_back(static_cast<Word *>(m)[0]);
-            return 0;
-        }
-    } watch;
-    doMethod(a.window, method::Notify, attr::WinOpen, kEveryTime, kNotifySelf, 3, method::CallHook, w(&watch.hook),
-             kTriggerValue);
+    Recorder opens;
+    opens.watch(a.window, attr::WinOpen, kEveryTime);
     disposeObject(a.window);
-    EXPECT_EQ(watch.opens, (std::vector<Word>{0}));
+    EXPECT_EQ(opens.values, (std::vector<Word>{0}));
     EXPECT_TRUE(a.app->children.empty());
     disposeObject(a.app);
 }

@@ -55,6 +55,21 @@ inline std::vector<Word> pumpAll(Object *app)
     return ids;
 }
 
+// Collects the values a notification passes on through a hook call.
+struct Recorder {
+    Hook hook{&Recorder::entry, this};
+    std::vector<Word> values;
+    static Word entry(Hook *h, Object *, void *message)
+    {
+        static_cast<Recorder *>(h->data)->values.push_back(static_cast<Word *>(message)[0]);
+        return 0;
+    }
+    void watch(Object *object, Word attribute, Word trigger, Word argument = kTriggerValue)
+    {
+        doMethod(object, method::Notify, attribute, trigger, kNotifySelf, 3, method::CallHook, w(&hook), argument);
+    }
+};
+
 // A notification that hands `id` to the application when `attribute` of
 // `object` reaches `trigger`.
 inline void notifyId(Object *object, Word attribute, Word trigger, Word id)

@@ -111,16 +111,8 @@ TEST_F(Widgets, GroupsInsertRemoveAndSortChildren)
 TEST_F(Widgets, SliderAndScrollbarKeepTheirValueInRange)
 {
     Object *slider = make("Slider.mui", {{attr::NumericValue, 50}, {attr::NumericMin, 0}, {attr::NumericMax, 100}});
-    struct Rec {
-        Hook hook{&Rec::entry, this};
-        std::vector<Word> values;
-        static Word entry(Hook *h, Object *, void *m)
-        {
-            static_cast<Rec *>(h->data)->values.push_back(static_cast<Word *>(m)[0]);
-            return 0;
-        }
-    } rec;
-    doMethod(slider, method::Notify, attr::NumericValue, kEveryTime, kNotifySelf, 3, method::CallHook, w(&rec.hook), kTriggerValue);
+    Recorder rec;
+    rec.watch(slider, attr::NumericValue, kEveryTime);
     set(slider, attr::NumericMax, 30);
     EXPECT_EQ(getOr(slider, attr::NumericValue, 0), 30u);
     set(slider, attr::NumericMin, 20);

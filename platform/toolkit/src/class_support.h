@@ -9,6 +9,7 @@
 
 #include <new>
 #include <string>
+#include <vector>
 
 namespace tk {
 
@@ -80,6 +81,24 @@ inline bool answer(const Word *msg, Word value)
     *msgGetStore(msg) = value;
     return true;
 }
+
+// A copied null-ended array of texts (cycle entries, register titles), with
+// the pointer array handed out by Get.
+struct TextArray {
+    std::vector<std::string> texts;
+    std::vector<const char *> pointers{nullptr};
+    void assign(Word value)
+    {
+        texts.clear();
+        const char *const *list = reinterpret_cast<const char *const *>(value);
+        for (size_t i = 0; list && list[i]; ++i) texts.push_back(list[i]);
+        pointers.clear();
+        for (const std::string &t : texts) pointers.push_back(t.c_str());
+        pointers.push_back(nullptr);
+    }
+    Word word() const { return reinterpret_cast<Word>(pointers.data()); }
+    long size() const { return long(texts.size()); }
+};
 
 // Adopts every child given with `childTag` in a creation list. When one of
 // them is null (its creation failed) the others are disposed and false comes

@@ -367,6 +367,21 @@ bool release(Object *parent, Object *child)
     return true;
 }
 
+bool canAdopt(Object *parent, Object *child)
+{
+    if (!isAlive(parent) || !isAlive(child)) return false;
+    for (Object *p = parent; p; p = p->parent)
+        if (p == child) return false;
+    return true;
+}
+
+long childIndex(Object *parent, Object *child)
+{
+    if (!parent) return -1;
+    auto it = std::find(parent->children.begin(), parent->children.end(), child);
+    return it == parent->children.end() ? -1 : long(it - parent->children.begin());
+}
+
 bool adoptChildren(Object *parent, const TagItem *tags, Word childTag)
 {
     bool complete = true;

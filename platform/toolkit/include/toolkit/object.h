@@ -117,6 +117,11 @@ void adopt(Object *parent, Object *child, long index = -1);
 // Takes a child out of its parent without disposing it. False when it is
 // not a child of that parent.
 bool release(Object *parent, Object *child);
+// True when `child` is a live object that may become a child of `parent`:
+// not the parent itself nor one of its ancestors.
+bool canAdopt(Object *parent, Object *child);
+// The position of a child among its parent's children, or -1.
+long childIndex(Object *parent, Object *child);
 // Calls fn on the object and every object below it, parents first.
 template <class F> void walkTree(Object *object, F fn)
 {

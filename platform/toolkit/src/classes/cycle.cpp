@@ -7,25 +7,14 @@ namespace tk {
 namespace {
 
 struct CycleData {
-    std::vector<std::string> entries;
-    std::vector<const char *> pointers;
+    TextArray entries;
     long active = 0;
 };
-
-void keepEntries(CycleData *d, Word value)
-{
-    d->entries.clear();
-    const char *const *list = reinterpret_cast<const char *const *>(value);
-    for (size_t i = 0; list && list[i]; ++i) d->entries.push_back(list[i]);
-    d->pointers.clear();
-    for (const std::string &e : d->entries) d->pointers.push_back(e.c_str());
-    d->pointers.push_back(nullptr);
-}
 
 // Next and previous wrap around, as a click on the last entry shows the first.
 long resolve(const CycleData *d, SWord value)
 {
-    const long n = long(d->entries.size());
+    const long n = d->entries.size();
     if (n == 0) return 0;
     if (value == attr::CycleNext) return (d->active + 1) % n;
     if (value == attr::CyclePrev) return (d->active + n - 1) % n;
@@ -45,7 +34,7 @@ void applySet(Object *object, CycleData *d, const TagItem *tags)
     for (TagWalker w(tags); w.next();) {
         switch (w.tag()) {
         case attr::CycleEntries:
-            keepEntries(d, w.data());
+            d->entries.assign(w.data());
             setActive(object, d, resolve(d, d->active), w.quiet());
             break;
         case attr::CycleActive: setActive(object, d, resolve(d, SWord(w.data())), w.quiet()); break;
@@ -59,7 +48,6 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
     case method::New: {
         CycleData *d = constructData<CycleData>(cls, object, msg);
         if (!d) return 0;
-        keepEntries(d, 0);
         applySet(object, d, msgTags(msg));
         return reinterpret_cast<Word>(object);
     }
@@ -69,9 +57,9 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         CycleData *d = instance<CycleData>(cls, object);
         switch (msgGetAttr(msg)) {
         case attr::CycleActive: return answer(msg, Word(d->active));
-        case attr::CycleEntries: return answer(msg, reinterpret_cast<Word>(d->pointers.data()));
+        case attr::CycleEntries: return answer(msg, d->entries.word());
         case attr::Label:
-            if (d->active < long(d->entries.size())) return answer(msg, textWord(d->entries[size_t(d->active)]));
+            if (d->active < d->entries.size()) return answer(msg, textWord(d->entries.texts[size_t(d->active)]));
             break;
         }
         break;

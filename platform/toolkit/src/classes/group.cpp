@@ -88,23 +88,15 @@ void applySet(Object *object, GroupData *d, const TagItem *tags)
 
 Word insertChild(Object *object, GroupData *d, Object *child, long index)
 {
-    if (!isAlive(child) || child == object) return 0;
-    for (Object *p = object; p; p = p->parent)
-        if (p == child) return 0;
+    if (!canAdopt(object, child)) return 0;
     adopt(object, child, index);
     joinScreen(object, d, child);
     return 1;
 }
 
-long indexOf(Object *object, Object *child)
-{
-    auto it = std::find(object->children.begin(), object->children.end(), child);
-    return it == object->children.end() ? -1 : long(it - object->children.begin());
-}
-
 Word removeChild(Object *object, GroupData *d, Object *child)
 {
-    const long index = indexOf(object, child);
+    const long index = childIndex(object, child);
     if (index < 0) return 0;
     leaveScreen(child);
     release(object, child);
@@ -166,7 +158,7 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         return insertChild(object, instance<GroupData>(cls, object), reinterpret_cast<Object *>(msg[1]), 0);
     case method::FamilyInsert: {
         Object *after = reinterpret_cast<Object *>(msg[2]);
-        long at = after ? indexOf(object, after) : -1;
+        long at = after ? childIndex(object, after) : -1;
         if (after && at < 0) return 0;
         return insertChild(object, instance<GroupData>(cls, object), reinterpret_cast<Object *>(msg[1]),
                            after ? at + 1 : 0);

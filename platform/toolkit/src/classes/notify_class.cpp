@@ -17,18 +17,9 @@ struct NotifyData {
 
 Word familyInsert(Object *parent, Object *child, long index)
 {
-    if (!isAlive(child) || child == parent) return 0;
-    for (Object *p = parent; p; p = p->parent)
-        if (p == child) return 0; // an object cannot hold its own ancestor
+    if (!canAdopt(parent, child)) return 0;
     adopt(parent, child, index);
     return 1;
-}
-
-long indexOf(Object *parent, Object *child)
-{
-    for (size_t i = 0; i < parent->children.size(); ++i)
-        if (parent->children[i] == child) return long(i);
-    return -1;
 }
 
 Word dispatch(Class *cls, Object *object, const Word *msg)
@@ -95,7 +86,7 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
     case method::FamilyAddHead: return familyInsert(object, reinterpret_cast<Object *>(msg[1]), 0);
     case method::FamilyInsert: {
         Object *after = reinterpret_cast<Object *>(msg[2]);
-        long at = after ? indexOf(object, after) : -1;
+        long at = after ? childIndex(object, after) : -1;
         if (after && at < 0) return 0;
         return familyInsert(object, reinterpret_cast<Object *>(msg[1]), after ? at + 1 : 0);
     }

@@ -7,24 +7,13 @@ namespace tk {
 namespace {
 
 struct RadioData {
-    std::vector<std::string> entries;
-    std::vector<const char *> pointers;
+    TextArray entries;
     long active = 0;
 };
 
-void keepEntries(RadioData *d, Word value)
-{
-    d->entries.clear();
-    const char *const *list = reinterpret_cast<const char *const *>(value);
-    for (size_t i = 0; list && list[i]; ++i) d->entries.push_back(list[i]);
-    d->pointers.clear();
-    for (const std::string &e : d->entries) d->pointers.push_back(e.c_str());
-    d->pointers.push_back(nullptr);
-}
-
 long clampIndex(const RadioData *d, SWord value)
 {
-    const long n = long(d->entries.size());
+    const long n = d->entries.size();
     if (n == 0 || value < 0) return 0;
     return value >= n ? n - 1 : long(value);
 }
@@ -33,7 +22,7 @@ void applySet(Object *object, RadioData *d, const TagItem *tags)
 {
     for (TagWalker w(tags); w.next();) {
         switch (w.tag()) {
-        case attr::RadioEntries: keepEntries(d, w.data()); break;
+        case attr::RadioEntries: d->entries.assign(w.data()); break;
         case attr::RadioActive: {
             const long active = clampIndex(d, SWord(w.data()));
             if (active != d->active) {
@@ -52,7 +41,6 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
     case method::New: {
         RadioData *d = constructData<RadioData>(cls, object, msg);
         if (!d) return 0;
-        keepEntries(d, 0);
         applySet(object, d, msgTags(msg));
         return reinterpret_cast<Word>(object);
     }
@@ -62,7 +50,7 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         RadioData *d = instance<RadioData>(cls, object);
         switch (msgGetAttr(msg)) {
         case attr::RadioActive: return answer(msg, Word(d->active));
-        case attr::RadioEntries: return answer(msg, reinterpret_cast<Word>(d->pointers.data()));
+        case attr::RadioEntries: return answer(msg, d->entries.word());
         }
         break;
     }
@@ -71,7 +59,7 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         const InputEvent *e = reinterpret_cast<const InputEvent *>(msg[1]);
         if (e && e->kind == InputEvent::Button && e->code == kSelectDown && !getOr(object, attr::Disabled, 0)) {
             RadioData *d = instance<RadioData>(cls, object);
-            const long n = long(d->entries.size());
+            const long n = d->entries.size();
             const long pick = e->hasValue ? e->value : (n ? (d->active + 1) % n : 0);
             set(object, attr::RadioActive, Word(pick));
             return kEat;
