@@ -14,6 +14,8 @@ int sv_add_temp_file(SvHandle *document, const char *path);
 // Methods built in files of their own.
 int sv_doc_SaveToFile(ScriptState *state);
 int sv_doc_LoadPNGImage(ScriptState *state);
+int sv_doc_LoadJPEGImage(ScriptState *state);
+int sv_doc_LoadRawImage(ScriptState *state);
 int sv_doc_CreateImageFromMem(ScriptState *state);
 int sv_doc_CreateImageFromBrush(ScriptState *state);
 int sv_doc_LoadTTFont(ScriptState *state);

@@ -46,3 +46,34 @@ HPDF_STATUS sv_hpdf_save(HPDF_Doc pdf, const char *name)
     if (status != HPDF_OK && !existing) sv_files().remove(name);
     return status;
 }
+
+HPDF_STATUS sv_hpdf_read_file(HPDF_Doc pdf, const char *name, HPDF_BYTE **data, HPDF_UINT *size)
+{
+    *data = nullptr;
+    *size = 0;
+    if (!HPDF_HasDoc(pdf)) return HPDF_INVALID_DOCUMENT;
+    KsFile *file = sv_files().open(name, KS_FILE_READ);
+    if (!file) return HPDF_RaiseError(&pdf->error, HPDF_FILE_OPEN_ERROR, 0);
+    // The host's seek answers the position before it: seeking back from the end tells the length.
+    sv_files().seek(file, 0, KS_SEEK_END);
+    int64_t length = sv_files().seek(file, 0, KS_SEEK_START);
+    HPDF_STATUS status = HPDF_OK;
+    if (length < 0 || length > int64_t(UINT32_MAX)) {
+        status = HPDF_RaiseError(&pdf->error, HPDF_FILE_IO_ERROR, 0);
+    } else {
+        *data = static_cast<HPDF_BYTE *>(sv_system().allocMem(size_t(length) + 1, 0, "filebuf"));
+        if (!*data) {
+            status = HPDF_RaiseError(&pdf->error, HPDF_FAILD_TO_ALLOC_MEM, 0);
+        } else if (sv_files().read(file, *data, length) != length) {
+            sv_hpdf_free_file(*data);
+            *data = nullptr;
+            status = HPDF_RaiseError(&pdf->error, HPDF_FILE_IO_ERROR, 0);
+        } else {
+            *size = HPDF_UINT(length);
+        }
+    }
+    sv_files().close(file);
+    return status;
+}
+
+void sv_hpdf_free_file(HPDF_BYTE *data) { sv_system().freeMem(data); }
