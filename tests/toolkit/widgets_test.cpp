@@ -92,6 +92,23 @@ TEST_F(Widgets, PageGroupsShowOnePageAndResolveSpecialPages)
     disposeObject(a.app);
 }
 
+TEST_F(Widgets, RemovingPagesKeepsTheShownPageInFront)
+{
+    Object *pages[4];
+    for (Object *&p : pages) p = make("Text.mui");
+    Object *group = make("Group.mui", {{attr::GroupPageMode, 1}, {attr::GroupChild, w(pages[0])}, {attr::GroupChild, w(pages[1])},
+                                       {attr::GroupChild, w(pages[2])}, {attr::GroupChild, w(pages[3])}});
+    set(group, attr::GroupActivePage, 2);
+    doMethod(group, method::RemMember, w(pages[0]));
+    EXPECT_EQ(getOr(group, attr::GroupActivePage, 9), 1u);
+    EXPECT_EQ(group->children[1], pages[2]);
+    doMethod(group, method::RemMember, w(pages[3]));
+    doMethod(group, method::RemMember, w(pages[2]));
+    EXPECT_EQ(getOr(group, attr::GroupActivePage, 9), 0u) << "the last page went: the new last shows";
+    for (Object *p : {pages[0], pages[2], pages[3]}) disposeObject(p);
+    disposeObject(group);
+}
+
 TEST_F(Widgets, GroupsInsertRemoveAndSortChildren)
 {
     Object *a = make("Text.mui"), *b = make("Text.mui"), *c = make("Text.mui");

@@ -100,9 +100,14 @@ Word removeChild(Object *object, GroupData *d, Object *child)
     if (index < 0) return 0;
     leaveScreen(child);
     release(object, child);
-    if (d->pageMode && d->activePage >= pageCount(object) && d->activePage > 0) {
-        d->activePage = pageCount(object) - 1;
-        if (d->shown && d->activePage >= 0) doMethod(object->children[size_t(d->activePage)], method::Show);
+    if (!d->pageMode) return 1;
+    if (index < d->activePage) {
+        --d->activePage; // the same page stays in front
+    } else if (index == d->activePage && pageCount(object) > 0) {
+        // The page in front went: the next one (or the new last) shows.
+        d->activePage = std::min(d->activePage, pageCount(object) - 1);
+        if (d->shown) doMethod(object->children[size_t(d->activePage)], method::Show);
+        changed(object, attr::GroupActivePage, Word(d->activePage), false);
     }
     return 1;
 }

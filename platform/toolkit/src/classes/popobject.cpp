@@ -19,9 +19,8 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
     case method::New: {
         PopObjData *d = constructData<PopObjData>(cls, object, msg);
         if (!d) return 0;
+        // Without a pop-up object the gadget is a plain field; opening does nothing.
         const TagItem *tags = msgTags(msg);
-        if (findTag(tags, attr::PopobjectObject) && !tagData(tags, attr::PopobjectObject, 0))
-            return abandonNew<PopObjData>(cls, object);
         d->popup = reinterpret_cast<Object *>(tagData(tags, attr::PopobjectObject, 0));
         // The pop-up object belongs to the gadget but is not one of its shown children.
         if (isAlive(d->popup)) adopt(object, d->popup);
