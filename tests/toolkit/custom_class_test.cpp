@@ -161,6 +161,42 @@ TEST_F(CustomClasses, ObjectCreationCanBeMadeToFail)
     disposeObject(later);
 }
 
+// Counts the drawing life methods that reach the class.
+struct Life {
+    int setups, cleanups, shows, hides;
+};
+Word lifeDispatch(Class *cls, Object *obj, const Word *msg)
+{
+    Life *l = instance<Life>(cls, obj);
+    switch (msg[0]) {
+    case method::Setup: ++l->setups; break;
+    case method::Cleanup: ++l->cleanups; break;
+    case method::Show: ++l->shows; break;
+    case method::Hide: ++l->hides; break;
+    }
+    return doSuperMethodA(cls, obj, msg);
+}
+
+TEST_F(CustomClasses, DrawingLifeComesInPairs)
+{
+    Class *cls = createCustomClass("Rectangle.mui", nullptr, sizeof(Life), lifeDispatch);
+    Object *page1 = newObject(cls, nullptr), *page2 = newObject(cls, nullptr);
+    Object *pages = make("Group.mui", {{attr::GroupPageMode, 1}, {attr::GroupChild, w(page1)}, {attr::GroupChild, w(page2)}});
+    App a = makeApp({pages}, false);
+    Life *l1 = instance<Life>(cls, page1), *l2 = instance<Life>(cls, page2);
+    set(a.window, attr::WinOpen, 1);
+    set(a.window, attr::WinOpen, 1);
+    set(pages, attr::GroupActivePage, 1);
+    set(a.app, attr::AppIconified, 1);
+    set(a.window, attr::WinOpen, 0); // closed while iconified
+    set(a.app, attr::AppIconified, 0);
+    doMethod(pages, method::Hide); // a stray Hide of a hidden group
+    EXPECT_EQ((std::vector<int>{l1->setups, l1->shows, l1->hides, l1->cleanups}), (std::vector<int>{1, 1, 1, 1}));
+    EXPECT_EQ((std::vector<int>{l2->setups, l2->shows, l2->hides, l2->cleanups}), (std::vector<int>{1, 1, 1, 1}));
+    disposeObject(a.app);
+    deleteCustomClass(cls);
+}
+
 // Redirects notifications on Selected to an inner check mark, as a check
 // box made of a mark and a label does.
 Word redirectDispatch(Class *cls, Object *obj, const Word *msg)

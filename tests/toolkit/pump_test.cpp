@@ -108,9 +108,12 @@ TEST_F(Pump, IconifyHidesWindowsAndDropsTheirInput)
     notifyId(a.root->children[0], attr::Pressed, 0, 1);
     set(a.app, attr::AppIconified, 1);
     EXPECT_EQ(getOr(a.window, attr::WinOpen, 0), 1u) << "still open, only off the screen";
+    EXPECT_FALSE(a.root->shown);
+    EXPECT_TRUE(a.root->setUp);
     click(Target::named("Go"));
     EXPECT_TRUE(pumpAll(a.app).empty());
     set(a.app, attr::AppIconified, 0);
+    EXPECT_TRUE(a.root->children[0]->shown);
     click(Target::named("Go"));
     EXPECT_EQ(pumpAll(a.app), (std::vector<Word>{1}));
     disposeObject(a.app);

@@ -125,6 +125,9 @@ constexpr Word kMethodRetire = 0xFA000100;
 // Internal method: a window joined an application; it opens now when it was
 // asked to before.
 constexpr Word kMethodWindowAttached = 0xFA000101;
+// Internal method (Word iconified): the application was iconified or came
+// back; an open window takes its contents off the screen or shows them again.
+constexpr Word kMethodWindowIconify = 0xFA000102;
 
 // Fires one notification record of an object with a value (key bindings).
 void fireRecord(Object *object, NotifyRecord *record, Word value);

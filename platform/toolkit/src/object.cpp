@@ -267,13 +267,43 @@ Word coerceMethodA(Class *cls, Object *object, const Word *message)
     return result;
 }
 
+namespace {
+
+// Setup and Cleanup, Show and Hide reach a class only in pairs and in order
+// (no Show before Setup), however often the tree around it sends them.
+bool drawLifeAllows(Object *object, Word id, Word *answer)
+{
+    switch (id) {
+    case method::Setup: *answer = 1; return !object->setUp;
+    case method::Cleanup: *answer = 0; return object->setUp && !object->shown;
+    case method::Show: *answer = object->shown; return object->setUp && !object->shown;
+    case method::Hide: *answer = 0; return object->shown;
+    }
+    return true;
+}
+
+void noteDrawLife(Object *object, Word id, Word result)
+{
+    switch (id) {
+    case method::Setup: object->setUp = result != 0; break;
+    case method::Cleanup: object->setUp = false; break;
+    case method::Show: object->shown = result != 0; break;
+    case method::Hide: object->shown = false; break;
+    }
+}
+
+} // namespace
+
 Word doMethodA(Object *object, const Word *message)
 {
     if (!object || !world().live.count(object) || object->dead) return 0;
+    Word early = 0;
+    if (!drawLifeAllows(object, message[0], &early)) return early;
     const bool isSet = message[0] == method::Set;
     ++object->busy;
     if (isSet) ++object->setDepth;
     Word result = object->cls->dispatcher(object->cls, object, message);
+    noteDrawLife(object, message[0], result);
     if (isSet && --object->setDepth == 0 && !object->dead && !object->pendingChanges.empty()) {
         // Notifications of a Set fire once the whole list has been applied.
         std::vector<Object::Pending> pending;

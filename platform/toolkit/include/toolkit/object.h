@@ -42,6 +42,7 @@ struct Object {
     int setDepth = 0;                // nesting depth of Set messages
     int firing = 0;                  // nesting depth of its notifications firing
     bool dead = false;               // disposed, memory kept until it is idle
+    bool setUp = false, shown = false; // drawing life: Setup/Cleanup and Show/Hide always pair
     struct Pending { Word tag; Word value; };
     std::vector<Pending> pendingChanges; // changes collected during a Set
 };

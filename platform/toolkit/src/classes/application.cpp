@@ -65,11 +65,7 @@ void setIconified(Object *object, AppData *d, bool on, bool quiet)
     if (d->iconified == on) return;
     d->iconified = on;
     // Open windows leave the screen while iconified and come back after.
-    for (size_t i = 0; i < object->children.size(); ++i) {
-        Object *window = object->children[i];
-        if (!getOr(window, attr::WinOpen, 0)) continue;
-        doMethod(window, on ? method::Hide : method::Show);
-    }
+    for (size_t i = 0; i < object->children.size(); ++i) doMethod(object->children[i], kMethodWindowIconify, on);
     changed(object, attr::AppIconified, on, quiet);
 }
 

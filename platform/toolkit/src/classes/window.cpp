@@ -231,13 +231,10 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         if (child == d->menustrip) d->menustrip = nullptr;
         return doSuperMethodA(cls, object, msg);
     }
-    case method::Show: {
+    case kMethodWindowIconify: {
         WindowData *d = instance<WindowData>(cls, object);
-        return d->root && d->isOpen ? doMethod(d->root, method::Show) : 1;
-    }
-    case method::Hide: {
-        WindowData *d = instance<WindowData>(cls, object);
-        return d->root && d->isOpen ? doMethod(d->root, method::Hide) : 1;
+        if (d->root && d->isOpen) doMethod(d->root, msg[1] ? method::Hide : method::Show);
+        return 1;
     }
     case kMethodWindowAttached: {
         WindowData *d = instance<WindowData>(cls, object);
