@@ -1,5 +1,5 @@
 // Basic vocabulary of the widget layer: machine words, tag lists, hooks,
-// result codes and the special values that the notification and input
+// result codes and the reserved values that the notification and input
 // machinery understands.
 #pragma once
 
