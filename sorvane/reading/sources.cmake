@@ -4,4 +4,13 @@ set(SV_READING_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/render.cpp
   ${CMAKE_CURRENT_LIST_DIR}/brushes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/links.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/anim.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/anim.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/unicode.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/strings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/search.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/actions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/handle_set.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/bookmarks.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/metadata.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/geometry.cpp)
