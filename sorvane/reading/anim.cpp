@@ -123,15 +123,7 @@ uint32_t *GetFrame(void *frame, KsPixelInfo *out)
 int TransformFrame(void *frame, const double *matrix, int width, int height)
 {
     auto *f = static_cast<SvFrame *>(frame);
-    const float m[4] = {float(matrix[0]), float(matrix[1]), float(matrix[2]), float(matrix[3])};
-    SvRendering r;
-    if (!sv_render_page(f->page, m, width, height, &r)) return 0;
-    sv_system().freeMem(f->pixels);
-    f->pixels = r.pixels;
-    f->width = r.width;
-    f->height = r.height;
-    f->rotated = r.rotated;
-    return 1;
+    return sv_render_again(f->page, matrix, width, height, &f->pixels, &f->width, &f->height, &f->rotated);
 }
 
 void FreeVectorFrame(void *frame)

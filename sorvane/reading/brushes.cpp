@@ -27,15 +27,7 @@ uint32_t *brush_pixels(void *record, KsPixelInfo *out)
 int brush_transform(void *record, const double matrix[4], int width, int height)
 {
     auto *b = static_cast<SvBrush *>(record);
-    const float m[4] = {float(matrix[0]), float(matrix[1]), float(matrix[2]), float(matrix[3])};
-    SvRendering r;
-    if (!sv_render_page(b->page, m, width, height, &r)) return 0;
-    sv_system().freeMem(b->pixels);
-    b->pixels = r.pixels;
-    b->width = r.width;
-    b->height = r.height;
-    b->rotated = r.rotated;
-    return 1;
+    return sv_render_again(b->page, matrix, width, height, &b->pixels, &b->width, &b->height, &b->rotated);
 }
 
 void brush_free(void *record)

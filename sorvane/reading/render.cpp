@@ -70,3 +70,17 @@ bool sv_render_page(engine::Handle page, const float m[4], int width, int height
     *out = {pixels, width, height, (b != 0 || c != 0) ? 1 : 0};
     return true;
 }
+
+int sv_render_again(engine::Handle page, const double matrix[4], int width, int height, uint32_t **pixels,
+                    int *recordWidth, int *recordHeight, int *rotated)
+{
+    const float m[4] = {float(matrix[0]), float(matrix[1]), float(matrix[2]), float(matrix[3])};
+    SvRendering r;
+    if (!sv_render_page(page, m, width, height, &r)) return 0;
+    sv_system().freeMem(*pixels);
+    *pixels = r.pixels;
+    *recordWidth = r.width;
+    *recordHeight = r.height;
+    *rotated = r.rotated;
+    return 1;
+}
