@@ -134,25 +134,24 @@ assert(doc:SaveToFile(pdfPath) == 0)
 doc:Free()
 print("PDF written: " .. pdfPath)
 
--- The first page as a PNG, through poppler.
-if os.execute("pdftoppm -png -r 72 -f 1 -l 1 -singlefile '" .. pdfPath .. "' '" .. out .. "/report-page1'") then
-  print("First page as PNG: " .. out .. "/report-page1.png")
-end
-
--- Reading the file back.
-local ok, err = pcall(function()
-  pdf.OpenDocument(1, pdfPath)
-  print("Pages: " .. GetAttribute(pdf.GetObjectType(), 1, PDFATTRPAGES))
-  for page = 1, 3 do print(string.format("Page %d is labelled %s", page, pdf.GetPageLabel(1, page))) end
-  local function walk(marks, depth)
-    for _, mark in ipairs(marks) do
-      print(string.rep("  ", depth) .. "Bookmark: " .. tostring(mark.title))
-      if mark.children then walk(mark.children, depth + 1) end
-    end
+-- Reading the file back: pages, labels, bookmarks, text, and the first page as a PNG.
+pdf.OpenDocument(1, pdfPath)
+print("Pages: " .. GetAttribute(pdf.GetObjectType(), 1, PDFATTRPAGES))
+for page = 1, 3 do print(string.format("Page %d is labelled %s", page, pdf.GetPageLabel(1, page))) end
+-- Bookmark tables count from 0, in sibling order.
+local function walk(marks, depth)
+  local i = 0
+  while marks[i] do
+    print(string.rep("  ", depth) .. "Bookmark: " .. marks[i].title)
+    walk(marks[i].children, depth + 1)
+    i = i + 1
   end
-  walk(pdf.GetBookmarks(1), 0)
-  pdf.LoadPage(1, 3, true)
-  print("Text of page 3: " .. pdf.GetText(1, 3, 0, pdf.GetPageLen(1, 3)):gsub("%s+", " "))
-  pdf.CloseDocument(1)
-end)
-if not ok then print("Reading it back: " .. tostring(err)) end
+end
+walk(pdf.GetBookmarks(1), 0)
+pdf.LoadPage(1, 3, 1)
+print("Text of page 3: " .. pdf.GetText(1, 3, 0, -1):gsub("%s+", " "))
+local brush = pdf.GetBrush(1, 1, nil)
+SaveBrush(brush, out .. "/report-page1.png")
+FreeBrush(brush)
+print("First page as PNG: " .. out .. "/report-page1.png")
+pdf.CloseDocument(1)

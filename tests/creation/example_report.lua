@@ -19,4 +19,8 @@ end
 T.ok(plain:find("/P (P-)", 1, true), "page labels")
 T.eq(#P.run("pdfimages -list " .. P.quote(path)):gsub("[^\n]", ""), 3, "one image under the list's two header lines")
 T.ok(P.text(path, 3):find("Margin"), "the table's text")
+-- Read back through the plugin: labels, the outline as bookmarks, the text of page 3.
+for _, line in ipairs({"Pages: 3", "Page 2 is labelled P-1", "  Bookmark: Sales and costs", "Text of page 3: Figures"}) do
+  T.ok(output:find(line, 1, true), "read back: " .. line .. "\n" .. output)
+end
 print("example_report: ok")
