@@ -40,7 +40,12 @@ int sv_FindStart(ScriptState *state)
     sv_utf8_to_utf16(text, length, units, bytes / sizeof(uint16_t));
 
     if (node->search) engine::FPDFText_FindClose(node->search);
-    node->search = engine::FPDFText_FindStart(node->textPage, units, (unsigned long)(flags), int(start));
+    node->search = 0;
+    // The engine never returns from looking for empty text: such a search does
+    // not start. The engine reads up to the first zero unit, and text whose
+    // first character is not valid UTF-8 ends up empty as well.
+    if (units[0] != 0)
+        node->search = engine::FPDFText_FindStart(node->textPage, units, (unsigned long)(flags), int(start));
     sv_system().freeMem(units);
     if (!node->search) return sv_error(SV_ERR_FIND_START);
     return 0;
