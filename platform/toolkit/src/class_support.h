@@ -129,6 +129,11 @@ constexpr Word kMethodWindowAttached = 0xFA000101;
 // back; an open window takes its contents off the screen or shows them again.
 constexpr Word kMethodWindowIconify = 0xFA000102;
 
+// Internal method (SWord innerWidth, SWord innerHeight): an open window
+// lays itself out anew, at that inside size (-1: as it is, as far as the
+// contents allow), and draws everything.
+constexpr Word kMethodWindowRelayout = 0xFA000103;
+
 // Fires one notification record of an object with a value (key bindings).
 void fireRecord(Object *object, NotifyRecord *record, Word value);
 

@@ -4,6 +4,7 @@
 #include "toolkit/faults.h"
 #include "toolkit/input.h"
 #include "toolkit/requester.h"
+#include "toolkit/screen.h"
 #include "toolkit/versions.h"
 
 #include <cstdio>
@@ -24,7 +25,8 @@ World *g_world = nullptr;
 
 // Both modules that link the layer must agree on the records they share.
 constexpr uint32_t kLayoutStamp =
-    uint32_t(sizeof(World) * 131u + sizeof(Object) * 17u + sizeof(Class) * 7u + sizeof(NotifyRecord)) ^ 0x544B0001u;
+    uint32_t(sizeof(World) * 131u + sizeof(Object) * 17u + sizeof(Class) * 7u + sizeof(NotifyRecord) +
+             sizeof(Screen) * 3u + sizeof(RastPort) * 5u) ^ 0x544B0002u;
 constexpr const char *kAnchorName = "KESTRUNE_TOOLKIT_WORLD";
 
 void defaultAddOns(World &w)
@@ -94,6 +96,7 @@ void resetWorld()
     World &w = world();
     destroyAllObjects(w);
     deleteAllClasses(w);
+    resetScreen();
     clearInput();
     clearAnswers();
     clearRequestLog();

@@ -25,6 +25,7 @@ constexpr Word ClassName = 0xFA000003;     // G: name of the object's class
 constexpr Word Frame = 0x8042AC64;
 constexpr Word FrameTitle = 0x8042D1C7;
 constexpr Word Background = 0x8042545B;
+constexpr Word FillArea = 0x804294A3;      // ISG: false when the class paints its whole box itself
 constexpr Word Disabled = 0x80423661;
 constexpr Word ShowMe = 0x80429BA8;
 constexpr Word ShortHelp = 0x80428FE3;
@@ -52,6 +53,13 @@ constexpr Word ContextMenuTrigger = 0x8042A2C1; // pulse: the picked menu item
 constexpr Word Font = 0x8042BE50;
 constexpr Word AppMessage = 0x80421955;    // pulse: a DropMessage* for files dropped on the object
 constexpr Word Dropable = 0x8042FBCE;
+
+// The inside of an area (within frame, frame title and inner spacing), in
+// window coordinates, after layout. G.
+constexpr Word MLeft = 0xFA000060;
+constexpr Word MTop = 0xFA000061;
+constexpr Word MWidth = 0xFA000062;
+constexpr Word MHeight = 0xFA000063;
 
 constexpr Word InputModeNone = 0;
 constexpr Word InputModeRelVerify = 1;
@@ -96,6 +104,20 @@ constexpr Word WinPubScreen = 0x804278E4;
 constexpr Word WinAppWindow = 0x804280CF;
 constexpr Word WinInputEvent = 0x804247D8; // I: key binding string; pulse when it is typed
 constexpr Word WinBorderless = 0x80429B79;
+
+// The window on the screen, after layout (the layer's own, G): its bitmap
+// and rastport while open, its place and size with the borders, and the
+// borders themselves.
+constexpr Word WinBitMap = 0xFA000050;
+constexpr Word WinRastPort = 0xFA000051;
+constexpr Word WinBoxLeft = 0xFA000052;
+constexpr Word WinBoxTop = 0xFA000053;
+constexpr Word WinBoxWidth = 0xFA000054;
+constexpr Word WinBoxHeight = 0xFA000055;
+constexpr Word WinBorderLeft = 0xFA000056;
+constexpr Word WinBorderTop = 0xFA000057;
+constexpr Word WinBorderRight = 0xFA000058;
+constexpr Word WinBorderBottom = 0xFA000059;
 
 // Special values of the window's active object.
 constexpr Word ActiveObjectNone = 0;

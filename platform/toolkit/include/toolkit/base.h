@@ -44,6 +44,18 @@ enum Error : int {
     kErrClassInUse = 2006,
     kErrNoApplication = 2007,
     kErrAlreadyUsed = 2008,
+    kErrBadBitMap = 2009,    // no bitmap, or a size or format it cannot have
+    kErrUnsupported = 2010,  // a minterm, format or mode the layer does not draw
+    kErrFileWrite = 2011,    // a screenshot could not be written
+    kErrNotOpen = 2012,      // the window is not on the screen
+};
+
+// The sizes an area asks for: filled by AskMinMax, each class adding its
+// own needs to what its superclass answered.
+struct MinMax {
+    long minWidth = 0, minHeight = 0;
+    long maxWidth = 0, maxHeight = 0;
+    long defWidth = 0, defHeight = 0;
 };
 
 // Special values of the notification machinery.

@@ -7,14 +7,6 @@
 
 namespace tk {
 
-// The sizes an area asks for: filled by AskMinMax, each class adding its
-// own needs to what its superclass answered.
-struct MinMax {
-    long minWidth = 0, minHeight = 0;
-    long maxWidth = 0, maxHeight = 0;
-    long defWidth = 0, defHeight = 0;
-};
-
 // Flags of Draw: the whole object, or only what changed since the last draw.
 constexpr Word kDrawObject = 1;
 constexpr Word kDrawUpdate = 2;
@@ -68,6 +60,8 @@ constexpr Word Hide = 0x8042F20F;       // ()
 constexpr Word Draw = 0x80426F3F;       // (Word flags)
 constexpr Word Redraw = 0x804279D8;     // (Word flags)
 constexpr Word HandleEvent = 0x80426D66;// (const InputEvent *event) -> kEat bits
+// Places an area (window coordinates); groups place their children in turn.
+constexpr Word Layout = 0xFA000200;     // (SWord left, SWord top, SWord width, SWord height)
 
 // Pop-up gadgets.
 constexpr Word PopstringOpen = 0x804258BA;  // () -> 1 when a requester or pop-up was shown

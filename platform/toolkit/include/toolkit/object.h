@@ -43,6 +43,11 @@ struct Object {
     int firing = 0;                  // nesting depth of its notifications firing
     bool dead = false;               // disposed, memory kept until it is idle
     bool setUp = false, shown = false; // drawing life: Setup/Cleanup and Show/Hide always pair
+    // Layout: the sizes the last size query answered, and the room the
+    // area's frame, title and spacing take on each side (left, right, top,
+    // bottom); classes that draw more around their contents add to it.
+    MinMax minMax;
+    int inset[4] = {0, 0, 0, 0};
     struct Pending { Word tag; Word value; };
     std::vector<Pending> pendingChanges; // changes collected during a Set
 };

@@ -18,6 +18,8 @@ namespace tk {
 struct InputAction;
 struct RequestRecord;
 struct RequestAnswer;
+struct Screen;
+struct InlineImage;
 
 struct AddOnClass {
     std::string name;   // "TheBar.mcc"
@@ -64,6 +66,10 @@ struct World {
     std::deque<InputAction *> input;     // input.h
     std::vector<std::string> inputLog;   // actions that could not be delivered, and why
     std::deque<PushedMethod> pushed;     // deferred methods of every application
+
+    Screen *screen = nullptr;            // screen.h, made on first use
+    std::map<uint32_t, InlineImage *> images; // images.h
+    uint32_t nextImageKey = 1;
 };
 
 // The world, created on first use.

@@ -3,7 +3,13 @@
 // pressed states, context menu, and the drawing life (setup, show, hide,
 // cleanup) that the layout and drawing layer builds on.
 #include "class_support.h"
+#include "toolkit/draw.h"
 #include "toolkit/input.h"
+#include "toolkit/layout.h"
+#include "toolkit/screen.h"
+#include "toolkit/text.h"
+
+#include <algorithm>
 
 namespace tk {
 
@@ -18,7 +24,8 @@ struct AreaData {
     std::string shortHelp;
     Word horizWeight = 100, vertWeight = 100;
     Word fixWidth = 0, fixHeight = 0;
-    Word inner[4] = {0, 0, 0, 0}; // left, right, top, bottom
+    SWord inner[4] = {-1, -1, -1, -1}; // left, right, top, bottom; -1: the frame's own
+    bool fillArea = true;
     Word controlChar = 0;
     bool cycleChain = false;
     Word inputMode = attr::InputModeNone;
@@ -31,6 +38,54 @@ struct AreaData {
     long left = 0, top = 0, width = 0, height = 0;
     bool setUp = false, shown = false;
 };
+
+long innerSpacing(const AreaData *d, int side)
+{
+    return d->inner[side] >= 0 ? long(d->inner[side]) : frameSpec(d->frame).inner[side];
+}
+
+// The room frame, title and spacing take; the sizes start from it.
+void askMinMax(Object *object, AreaData *d, MinMax *mm)
+{
+    const int border = frameSpec(d->frame).border;
+    const int title = d->frameTitle.empty() ? 0 : fontHeight(kFontTitle);
+    object->inset[0] = border + int(innerSpacing(d, 0));
+    object->inset[1] = border + int(innerSpacing(d, 1));
+    object->inset[2] = (title ? title : border) + int(innerSpacing(d, 2));
+    object->inset[3] = border + int(innerSpacing(d, 3));
+    mm->minWidth = mm->defWidth = mm->maxWidth = object->inset[0] + object->inset[1];
+    mm->minHeight = mm->defHeight = mm->maxHeight = object->inset[2] + object->inset[3];
+    if (title) {
+        TextOptions options;
+        options.font = kFontTitle;
+        const long need = measureText(d->frameTitle.c_str(), options).width + 16;
+        mm->minWidth = mm->defWidth = std::max(mm->minWidth, need);
+        mm->maxWidth = std::max(mm->maxWidth, need);
+    }
+}
+
+void draw(Object *object, AreaData *d, Word flags)
+{
+    if (!(flags & kDrawObject)) return;
+    RastPort *rp = rastPortOf(object);
+    const Rect box{int(d->left), int(d->top), int(d->width), int(d->height)};
+    const uint32_t background = backgroundOf(object);
+    if (d->fillArea) {
+        const bool down = d->selected && (d->inputMode == attr::InputModeRelVerify || d->inputMode == attr::InputModeToggle);
+        rectFill(rp, box.x, box.y, box.x + box.width - 1, box.y + box.height - 1, down ? kColPressed : background);
+    }
+    const bool pressed = d->selected && d->inputMode != attr::InputModeNone;
+    if (d->frame || !d->frameTitle.empty()) drawFrame(rp, box, d->frame, d->frameTitle.c_str(), pressed, background);
+}
+
+// Drawn now when on the screen; the window learns which part changed.
+Word redrawNow(Object *object, AreaData *d, Word flags)
+{
+    if (!object->shown || !rastPortOf(object)) return 0;
+    drawObject(object, flags);
+    noteDamage(windowOf(object), Rect{int(d->left), int(d->top), int(d->width), int(d->height)});
+    return 1;
+}
 
 void applySet(Object *object, AreaData *d, const TagItem *tags, bool creating)
 {
@@ -49,10 +104,11 @@ void applySet(Object *object, AreaData *d, const TagItem *tags, bool creating)
         case attr::VertWeight: d->vertWeight = v; break;
         case attr::FixWidth: d->fixWidth = v; break;
         case attr::FixHeight: d->fixHeight = v; break;
-        case attr::InnerLeft: d->inner[0] = v; break;
-        case attr::InnerRight: d->inner[1] = v; break;
-        case attr::InnerTop: d->inner[2] = v; break;
-        case attr::InnerBottom: d->inner[3] = v; break;
+        case attr::InnerLeft: d->inner[0] = SWord(v); break;
+        case attr::InnerRight: d->inner[1] = SWord(v); break;
+        case attr::InnerTop: d->inner[2] = SWord(v); break;
+        case attr::InnerBottom: d->inner[3] = SWord(v); break;
+        case attr::FillArea: d->fillArea = v != 0; break;
         case attr::ControlChar: d->controlChar = v; break;
         case attr::CycleChain: d->cycleChain = v != 0; break;
         case attr::InputMode: d->inputMode = v; break;
@@ -123,9 +179,32 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         return reinterpret_cast<Word>(object);
     }
     case method::Dispose: return destroyData<AreaData>(cls, object, msg);
-    case method::Set:
-        applySet(object, instance<AreaData>(cls, object), msgTags(msg), false);
+    case method::Set: {
+        AreaData *d = instance<AreaData>(cls, object);
+        const bool selected = d->selected, disabled = d->disabled, showMe = d->showMe;
+        const std::string title = d->frameTitle;
+        applySet(object, d, msgTags(msg), false);
+        if (showMe != d->showMe) {
+            // Hidden or shown again: the window arranges itself anew.
+            if (object->parent) requestLayout(object->parent);
+        } else if (title != d->frameTitle) {
+            contentChanged(object);
+        } else if (selected != d->selected || disabled != d->disabled) {
+            redrawNow(object, d, kDrawObject);
+        }
         return doSuperMethodA(cls, object, msg);
+    }
+    case method::AskMinMax: askMinMax(object, instance<AreaData>(cls, object), reinterpret_cast<MinMax *>(msg[1])); return 0;
+    case method::Layout: {
+        AreaData *d = instance<AreaData>(cls, object);
+        d->left = long(SWord(msg[1]));
+        d->top = long(SWord(msg[2]));
+        d->width = long(SWord(msg[3]));
+        d->height = long(SWord(msg[4]));
+        return 1;
+    }
+    case method::Draw: draw(object, instance<AreaData>(cls, object), msg[1]); return 0;
+    case method::Redraw: return redrawNow(object, instance<AreaData>(cls, object), msg[1]);
     case method::Get: {
         AreaData *d = instance<AreaData>(cls, object);
         switch (msgGetAttr(msg)) {
@@ -140,10 +219,15 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         case attr::VertWeight: return answer(msg, d->vertWeight);
         case attr::FixWidth: return answer(msg, d->fixWidth);
         case attr::FixHeight: return answer(msg, d->fixHeight);
-        case attr::InnerLeft: return answer(msg, d->inner[0]);
-        case attr::InnerRight: return answer(msg, d->inner[1]);
-        case attr::InnerTop: return answer(msg, d->inner[2]);
-        case attr::InnerBottom: return answer(msg, d->inner[3]);
+        case attr::InnerLeft: return answer(msg, Word(innerSpacing(d, 0)));
+        case attr::InnerRight: return answer(msg, Word(innerSpacing(d, 1)));
+        case attr::InnerTop: return answer(msg, Word(innerSpacing(d, 2)));
+        case attr::InnerBottom: return answer(msg, Word(innerSpacing(d, 3)));
+        case attr::FillArea: return answer(msg, d->fillArea);
+        case attr::MLeft: return answer(msg, Word(d->left + object->inset[0]));
+        case attr::MTop: return answer(msg, Word(d->top + object->inset[2]));
+        case attr::MWidth: return answer(msg, Word(std::max(0L, d->width - object->inset[0] - object->inset[1])));
+        case attr::MHeight: return answer(msg, Word(std::max(0L, d->height - object->inset[2] - object->inset[3])));
         case attr::ControlChar: return answer(msg, d->controlChar);
         case attr::CycleChain: return answer(msg, d->cycleChain);
         case attr::InputMode: return answer(msg, d->inputMode);

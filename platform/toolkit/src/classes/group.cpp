@@ -2,6 +2,9 @@
 // as pages of which one shows. Children are added and removed at run time
 // inside the change bracket that the layout layer re-lays out at its end.
 #include "class_support.h"
+#include "layout/group_layout.h"
+#include "toolkit/draw.h"
+#include "toolkit/layout.h"
 
 #include <algorithm>
 
@@ -12,7 +15,7 @@ namespace {
 struct GroupData {
     bool horiz = false;
     Word columns = 0, rows = 0;
-    Word horizSpacing = 0, vertSpacing = 0;
+    Word horizSpacing = kGroupSpacing, vertSpacing = kGroupSpacing;
     bool sameSize = false;
     bool pageMode = false;
     long activePage = 0;
@@ -45,11 +48,13 @@ bool childVisible(Object *object, GroupData *d, Object *child)
     return count > 0 && object->children[size_t(std::min(d->activePage, count - 1))] == child;
 }
 
+bool showsChild(Object *object, GroupData *d, Object *child) { return childVisible(object, d, child) && takesPart(child); }
+
 // Brings a child to the group's drawing state, or takes it out of it.
 void joinScreen(Object *object, GroupData *d, Object *child)
 {
     if (d->setUp) doMethod(child, method::Setup);
-    if (d->shown && childVisible(object, d, child)) doMethod(child, method::Show);
+    if (d->shown && showsChild(object, d, child)) doMethod(child, method::Show);
 }
 
 void leaveScreen(Object *child)
@@ -66,6 +71,36 @@ void switchPage(Object *object, GroupData *d, long page, bool quiet)
     if (d->shown && oldPage) doMethod(oldPage, method::Hide);
     if (d->shown && page < pageCount(object)) doMethod(object->children[size_t(page)], method::Show);
     changed(object, attr::GroupActivePage, Word(page), quiet);
+    redraw(object, kDrawObject);
+}
+
+GroupShape shapeOf(const GroupData *d)
+{
+    GroupShape shape;
+    shape.horiz = d->horiz;
+    shape.columns = long(d->columns);
+    shape.rows = long(d->rows);
+    shape.horizSpacing = long(SWord(d->horizSpacing));
+    shape.vertSpacing = long(SWord(d->vertSpacing));
+    shape.pageMode = d->pageMode;
+    shape.sameSize = d->sameSize;
+    return shape;
+}
+
+// Children hidden with ShowMe leave the screen; shown ones come back.
+void syncShown(Object *object, GroupData *d)
+{
+    if (!d->shown) return;
+    for (size_t i = 0; i < object->children.size(); ++i) {
+        Object *child = object->children[i];
+        doMethod(child, showsChild(object, d, child) ? method::Show : method::Hide);
+    }
+}
+
+// A change outside a change bracket re-lays out the window at once.
+void relayoutUnlessChanging(Object *object, GroupData *d)
+{
+    if (d->changeDepth == 0) requestLayout(object);
 }
 
 void applySet(Object *object, GroupData *d, const TagItem *tags)
@@ -91,6 +126,7 @@ Word insertChild(Object *object, GroupData *d, Object *child, long index)
     if (!canAdopt(object, child)) return 0;
     adopt(object, child, index);
     joinScreen(object, d, child);
+    relayoutUnlessChanging(object, d);
     return 1;
 }
 
@@ -100,6 +136,7 @@ Word removeChild(Object *object, GroupData *d, Object *child)
     if (index < 0) return 0;
     leaveScreen(child);
     release(object, child);
+    relayoutUnlessChanging(object, d);
     if (!d->pageMode) return 1;
     if (index < d->activePage) {
         --d->activePage; // the same page stays in front
@@ -171,12 +208,43 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
     case method::RemMember:
     case method::FamilyRemove:
         return removeChild(object, instance<GroupData>(cls, object), reinterpret_cast<Object *>(msg[1]));
-    case method::GroupSort: return sortChildren(object, msg + 1);
+    case method::GroupSort: {
+        const Word sorted = sortChildren(object, msg + 1);
+        if (sorted) relayoutUnlessChanging(object, instance<GroupData>(cls, object));
+        return sorted;
+    }
+    case method::AskMinMax: {
+        doSuperMethodA(cls, object, msg);
+        MinMax *mm = reinterpret_cast<MinMax *>(msg[1]);
+        const MinMax contents = groupContentsMinMax(object, shapeOf(instance<GroupData>(cls, object)));
+        mm->minWidth += contents.minWidth;
+        mm->defWidth += contents.defWidth;
+        mm->maxWidth += contents.maxWidth;
+        mm->minHeight += contents.minHeight;
+        mm->defHeight += contents.defHeight;
+        mm->maxHeight += contents.maxHeight;
+        return 0;
+    }
+    case method::Layout: {
+        doSuperMethodA(cls, object, msg);
+        GroupData *d = instance<GroupData>(cls, object);
+        groupPlaceChildren(object, shapeOf(d), innerBox(object));
+        syncShown(object, d);
+        return 1;
+    }
+    case method::Draw: {
+        doSuperMethodA(cls, object, msg);
+        if (!(msg[1] & kDrawObject)) return 0;
+        GroupData *d = instance<GroupData>(cls, object);
+        for (size_t i = 0; i < object->children.size(); ++i)
+            if (showsChild(object, d, object->children[i])) drawObject(object->children[i], kDrawObject);
+        return 0;
+    }
     case method::GroupInitChange: ++instance<GroupData>(cls, object)->changeDepth; return 1;
     case method::GroupExitChange:
     case method::GroupExitChange2: {
         GroupData *d = instance<GroupData>(cls, object);
-        if (d->changeDepth > 0) --d->changeDepth;
+        if (d->changeDepth > 0 && --d->changeDepth == 0) requestLayout(object);
         return 1;
     }
     case method::Setup: {
@@ -197,7 +265,7 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         GroupData *d = instance<GroupData>(cls, object);
         d->shown = true;
         for (size_t i = 0; i < object->children.size(); ++i)
-            if (childVisible(object, d, object->children[i])) doMethod(object->children[i], method::Show);
+            if (showsChild(object, d, object->children[i])) doMethod(object->children[i], method::Show);
         return 1;
     }
     case method::Hide: {

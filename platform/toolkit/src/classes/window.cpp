@@ -3,6 +3,12 @@
 // objects, its title, the requested size and position (special values kept
 // as given), and a sleep counter during which it takes no input.
 #include "class_support.h"
+#include "draw/window_frame.h"
+#include "toolkit/draw.h"
+#include "toolkit/layout.h"
+#include "toolkit/screen.h"
+
+#include <algorithm>
 
 namespace tk {
 
@@ -22,7 +28,93 @@ struct WindowData {
     long sleep = 0;
     Word id = 0;
     Word appWindow = 0, borderless = 0;
+    // On the screen while open: the bitmap, how it is drawn into, the
+    // place and size (borders included) and the borders.
+    BitMap *bitmap = nullptr;
+    RastPort rp;
+    PenSet pens;
+    long boxLeft = 0, boxTop = 0, boxWidth = 0, boxHeight = 0;
+    int border[4] = {0, 0, 0, 0};
 };
+
+void drawFrameOf(Object *object, WindowData *d)
+{
+    if (!d->bitmap) return;
+    drawWindowFrame(&d->rp, d->bitmap->width, d->bitmap->height, d->border, d->title.c_str(), d->activate,
+                    d->closeGadget, d->sizeGadget);
+    noteDamage(object, Rect{0, 0, d->bitmap->width, d->bitmap->height});
+}
+
+// Everything anew: background, borders, the whole tree.
+void drawWindow(Object *object, WindowData *d)
+{
+    if (!d->bitmap) return;
+    rectFill(&d->rp, 0, 0, d->bitmap->width - 1, d->bitmap->height - 1, kColBackground);
+    if (d->root && d->root->shown) drawObject(d->root, kDrawObject);
+    drawFrameOf(object, d);
+}
+
+// Sizes the window from its root (keeping the inside size asked for where
+// the contents allow it), places the root, and draws. `wantW`/`wantH` -1:
+// the present size, or the one the attributes ask for on opening.
+void layoutWindow(Object *object, WindowData *d, long wantW, long wantH)
+{
+    Screen &s = screen();
+    windowBorders(d->borderless != 0, d->dragBar, d->sizeGadget, d->border);
+    const long extraW = d->border[0] + d->border[1] + 2 * kWindowMargin;
+    const long extraH = d->border[2] + d->border[3] + 2 * kWindowMargin;
+    MinMax mm;
+    if (d->root) mm = queryMinMax(d->root);
+    const long maxW = std::max(mm.minWidth, std::min(mm.maxWidth, long(s.width) - extraW));
+    const long maxH = std::max(mm.minHeight, std::min(mm.maxHeight, long(s.height) - extraH));
+    long innerW, innerH;
+    if (!d->bitmap) {
+        innerW = resolveWindowSize(d->width, mm.minWidth, mm.defWidth, maxW, s.width - extraW, s.width - extraW);
+        innerH = resolveWindowSize(d->height, mm.minHeight, mm.defHeight, maxH, s.height - extraH,
+                                   s.height - s.titleBarHeight - extraH);
+    } else {
+        innerW = wantW >= 0 ? wantW : d->boxWidth - extraW;
+        innerH = wantH >= 0 ? wantH : d->boxHeight - extraH;
+    }
+    innerW = std::clamp(innerW, mm.minWidth, maxW);
+    innerH = std::clamp(innerH, mm.minHeight, maxH);
+    const long boxW = innerW + extraW, boxH = innerH + extraH;
+    const bool resized = !d->bitmap || boxW != d->boxWidth || boxH != d->boxHeight;
+    if (resized) {
+        BitMap *bitmap = allocBitMap(int(boxW), int(boxH), s.format, &s.colours);
+        if (!bitmap) return;
+        freeBitMap(d->bitmap);
+        d->bitmap = bitmap;
+        d->rp.bitmap = bitmap;
+        d->rp.clipRects.assign(1, Rect{0, 0, int(boxW), int(boxH)});
+        d->rp.limits.clear();
+        d->pens.map = &s.colours;
+        d->rp.pens = s.format == kPixLut8 ? &d->pens : nullptr;
+        if (d->boxWidth == 0) {
+            d->boxLeft = resolveWindowPos(d->left, boxW, s.width, s.mouseX, s.titleBarHeight, false);
+            d->boxTop = resolveWindowPos(d->top, boxH, s.height, s.mouseY, s.titleBarHeight, true);
+        } else {
+            d->boxLeft = std::max(0L, std::min(d->boxLeft, long(s.width) - boxW));
+            d->boxTop = std::max(0L, std::min(d->boxTop, long(s.height) - boxH));
+        }
+        d->boxWidth = boxW;
+        d->boxHeight = boxH;
+    }
+    ++s.layouts;
+    if (d->root) placeObject(d->root, d->border[0] + kWindowMargin, d->border[2] + kWindowMargin, innerW, innerH);
+    drawWindow(object, d);
+    if (resized && s.observer.windowShown) s.observer.windowShown(s.observer.data, object);
+}
+
+void leaveScreenBitmap(Object *object, WindowData *d)
+{
+    screenRemoveWindow(object);
+    d->pens.releaseAll();
+    freeBitMap(d->bitmap);
+    d->bitmap = nullptr;
+    d->rp = RastPort();
+    d->boxLeft = d->boxTop = d->boxWidth = d->boxHeight = 0;
+}
 
 bool appIconified(Object *object)
 {
@@ -46,6 +138,7 @@ void makeActiveWindow(Object *object, WindowData *d, bool quiet)
 {
     if (d->activate) return;
     d->activate = true;
+    drawFrameOf(object, d);
     if (Object *app = applicationOf(object))
         for (size_t i = 0; i < app->children.size(); ++i) {
             Object *other = app->children[i];
@@ -60,7 +153,9 @@ void openWindow(Object *object, WindowData *d, bool quiet)
     if (d->isOpen || !applicationOf(object)) return;
     d->isOpen = true;
     if (d->root) doMethod(d->root, method::Setup);
+    screenAddWindow(object);
     if (d->root && !appIconified(object)) doMethod(d->root, method::Show);
+    layoutWindow(object, d, -1, -1);
     changed(object, attr::WinOpen, 1, quiet);
     if (d->activate) {
         d->activate = false;
@@ -76,6 +171,7 @@ void closeWindow(Object *object, WindowData *d, bool quiet)
         doMethod(d->root, method::Hide);
         doMethod(d->root, method::Cleanup);
     }
+    leaveScreenBitmap(object, d);
     d->isOpen = false;
     changed(object, attr::WinOpen, 0, quiet);
 }
@@ -120,7 +216,10 @@ void applySet(Object *object, WindowData *d, const TagItem *tags, bool creating)
         const Word v = w.data();
         const bool q = w.quiet();
         switch (w.tag()) {
-        case attr::WinTitle: setText(object, d->title, attr::WinTitle, v, q); break;
+        case attr::WinTitle:
+            setText(object, d->title, attr::WinTitle, v, q);
+            drawFrameOf(object, d);
+            break;
         case attr::WinScreenTitle: setText(object, d->screenTitle, attr::WinScreenTitle, v, q); break;
         case attr::WinPubScreen: setText(object, d->pubScreen, attr::WinPubScreen, v, q); break;
         case attr::WinOpen:
@@ -141,6 +240,7 @@ void applySet(Object *object, WindowData *d, const TagItem *tags, bool creating)
                 makeActiveWindow(object, d, q);
             } else if (d->activate) {
                 d->activate = false;
+                drawFrameOf(object, d);
                 changed(object, attr::WinActivate, 0, q);
             }
             break;
@@ -215,6 +315,16 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         case attr::WinSleep: return answer(msg, d->sleep > 0);
         case attr::WinID: return answer(msg, d->id);
         case attr::WinAppWindow: return answer(msg, d->appWindow);
+        case attr::WinBitMap: return answer(msg, reinterpret_cast<Word>(d->bitmap));
+        case attr::WinRastPort: return answer(msg, d->bitmap ? reinterpret_cast<Word>(&d->rp) : 0);
+        case attr::WinBoxLeft: return answer(msg, Word(d->boxLeft));
+        case attr::WinBoxTop: return answer(msg, Word(d->boxTop));
+        case attr::WinBoxWidth: return answer(msg, Word(d->boxWidth));
+        case attr::WinBoxHeight: return answer(msg, Word(d->boxHeight));
+        case attr::WinBorderLeft: return answer(msg, Word(d->border[0]));
+        case attr::WinBorderRight: return answer(msg, Word(d->border[1]));
+        case attr::WinBorderTop: return answer(msg, Word(d->border[2]));
+        case attr::WinBorderBottom: return answer(msg, Word(d->border[3]));
         }
         return doSuperMethodA(cls, object, msg);
     }
@@ -234,7 +344,19 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
     case kMethodWindowIconify: {
         WindowData *d = instance<WindowData>(cls, object);
         if (d->root && d->isOpen) doMethod(d->root, msg[1] ? method::Hide : method::Show);
+        if (d->isOpen && !msg[1]) drawWindow(object, d);
         return 1;
+    }
+    case kMethodWindowRelayout: {
+        WindowData *d = instance<WindowData>(cls, object);
+        if (!d->isOpen || !d->bitmap) return 0;
+        layoutWindow(object, d, long(SWord(msg[1])), long(SWord(msg[2])));
+        return 1;
+    }
+    case method::Redraw: {
+        WindowData *d = instance<WindowData>(cls, object);
+        if (d->isOpen) drawWindow(object, d);
+        return d->isOpen;
     }
     case kMethodWindowAttached: {
         WindowData *d = instance<WindowData>(cls, object);
