@@ -134,6 +134,10 @@ constexpr Word kMethodWindowIconify = 0xFA000102;
 // contents allow), and draws everything.
 constexpr Word kMethodWindowRelayout = 0xFA000103;
 
+// Internal method (const Rect *area): a group places its children inside
+// `area` instead of its inside (virtual groups: the whole virtual area).
+constexpr Word kMethodGroupPlaceAt = 0xFA000104;
+
 // Fires one notification record of an object with a value (key bindings).
 void fireRecord(Object *object, NotifyRecord *record, Word value);
 

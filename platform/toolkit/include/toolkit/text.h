@@ -49,6 +49,7 @@ struct TextOptions {
     uint32_t colour = kColText; // for runs without a colour code
     bool markShortcut = false;
     int align = kAlignLeft;     // for lines without an alignment code
+    bool fromTop = false;       // lines start at the top of the box (else the block is centred)
 };
 
 struct TextExtent {

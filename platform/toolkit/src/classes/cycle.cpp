@@ -1,10 +1,15 @@
 // Cycle.mui: one of several entries, the next one on every click.
 #include "class_support.h"
+#include "draw/parts.h"
 #include "toolkit/input.h"
+
+#include <algorithm>
 
 namespace tk {
 
 namespace {
+
+constexpr int kGlyph = 20; // the cycle arrow and its separator
 
 struct CycleData {
     TextArray entries;
@@ -52,7 +57,43 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         return reinterpret_cast<Word>(object);
     }
     case method::Dispose: return destroyData<CycleData>(cls, object, msg);
-    case method::Set: applySet(object, instance<CycleData>(cls, object), msgTags(msg)); break;
+    case method::Set: {
+        CycleData *d = instance<CycleData>(cls, object);
+        const long active = d->active;
+        const long count = d->entries.size();
+        applySet(object, d, msgTags(msg));
+        if (count != d->entries.size())
+            contentChanged(object);
+        else if (active != d->active)
+            redraw(object, kDrawUpdate);
+        break;
+    }
+    case method::AskMinMax: {
+        doSuperMethodA(cls, object, msg);
+        CycleData *d = instance<CycleData>(cls, object);
+        const TextOptions o = textOptionsOf(object);
+        long w = 0;
+        for (const std::string &t : d->entries.texts) w = std::max<long>(w, measureText(t.c_str(), o).width);
+        const long h = fontHeight(o.font);
+        addSize(reinterpret_cast<MinMax *>(msg[1]), w + kGlyph, w + kGlyph, kMaxMax, h, h, h);
+        return 0;
+    }
+    case method::Draw: {
+        doSuperMethodA(cls, object, msg);
+        CycleData *d = instance<CycleData>(cls, object);
+        RastPort *rp = rastPortOf(object);
+        const Rect in = innerBox(object);
+        if (msg[1] & kDrawUpdate) clearInner(object, innerColour(object));
+        drawArrow(rp, Rect{in.x, in.y, kGlyph - 6, in.height}, 3, kColText);
+        rectFill(rp, in.x + kGlyph - 4, in.y + 1, in.x + kGlyph - 4, in.y + in.height - 2, kColShadow);
+        rectFill(rp, in.x + kGlyph - 3, in.y + 1, in.x + kGlyph - 3, in.y + in.height - 2, kColShine);
+        TextOptions o = textOptionsOf(object);
+        o.align = kAlignCentre;
+        if (d->active < d->entries.size())
+            drawText(rp, Rect{in.x + kGlyph, in.y, in.width - kGlyph, in.height},
+                     d->entries.texts[size_t(d->active)].c_str(), o);
+        return 0;
+    }
     case method::Get: {
         CycleData *d = instance<CycleData>(cls, object);
         switch (msgGetAttr(msg)) {

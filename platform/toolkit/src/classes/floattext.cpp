@@ -1,5 +1,6 @@
 // Floattext.mui: a longer text shown as lines, read only.
 #include "class_support.h"
+#include "draw/parts.h"
 
 namespace tk {
 
@@ -32,7 +33,28 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         return reinterpret_cast<Word>(object);
     }
     case method::Dispose: return destroyData<FloatData>(cls, object, msg);
-    case method::Set: applySet(object, instance<FloatData>(cls, object), msgTags(msg)); break;
+    case method::Set: {
+        FloatData *d = instance<FloatData>(cls, object);
+        const std::string before = d->text;
+        applySet(object, d, msgTags(msg));
+        if (before != d->text) redraw(object, kDrawUpdate);
+        break;
+    }
+    case method::AskMinMax: {
+        doSuperMethodA(cls, object, msg);
+        const long line = fontHeight(kFontNormal);
+        addSize(reinterpret_cast<MinMax *>(msg[1]), 40, 200, kMaxMax, line * 2, line * 6, kMaxMax);
+        return 0;
+    }
+    case method::Draw: {
+        doSuperMethodA(cls, object, msg);
+        FloatData *d = instance<FloatData>(cls, object);
+        if (msg[1] & kDrawUpdate) clearInner(object, innerColour(object));
+        TextOptions o = textOptionsOf(object);
+        o.fromTop = true;
+        drawText(rastPortOf(object), innerBox(object), d->text.c_str(), o);
+        return 0;
+    }
     case method::Get: {
         FloatData *d = instance<FloatData>(cls, object);
         switch (msgGetAttr(msg)) {

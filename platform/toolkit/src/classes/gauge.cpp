@@ -1,5 +1,9 @@
 // Gauge.mui: a bar showing a level out of a maximum.
 #include "class_support.h"
+#include "draw/parts.h"
+
+#include <algorithm>
+#include <cstdio>
 
 namespace tk {
 
@@ -34,7 +38,46 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         return reinterpret_cast<Word>(object);
     }
     case method::Dispose: return destroyData<GaugeData>(cls, object, msg);
-    case method::Set: applySet(object, instance<GaugeData>(cls, object), msgTags(msg)); break;
+    case method::Set:
+        applySet(object, instance<GaugeData>(cls, object), msgTags(msg));
+        redraw(object, kDrawUpdate);
+        break;
+    case method::AskMinMax: {
+        doSuperMethodA(cls, object, msg);
+        const long h = fontHeight(kFontNormal) + 2;
+        if (instance<GaugeData>(cls, object)->horiz)
+            addSize(reinterpret_cast<MinMax *>(msg[1]), 40, 120, kMaxMax, h, h, h);
+        else
+            addSize(reinterpret_cast<MinMax *>(msg[1]), h, h, h, 40, 120, kMaxMax);
+        return 0;
+    }
+    case method::Draw: {
+        doSuperMethodA(cls, object, msg);
+        GaugeData *d = instance<GaugeData>(cls, object);
+        RastPort *rp = rastPortOf(object);
+        const Rect in = innerBox(object);
+        clearInner(object, kColField);
+        const Word max = d->max ? d->max : 1, level = std::min(d->current, max);
+        if (d->horiz) {
+            const int w = int(long(in.width) * long(level) / long(max));
+            if (w > 0) rectFill(rp, in.x, in.y, in.x + w - 1, in.y + in.height - 1, kColFill);
+        } else {
+            const int h = int(long(in.height) * long(level) / long(max));
+            if (h > 0) rectFill(rp, in.x, in.y + in.height - h, in.x + in.width - 1, in.y + in.height - 1, kColFill);
+        }
+        if (!d->infoText.empty()) {
+            TextOptions o;
+            o.align = kAlignCentre;
+            char text[256];
+            snprintf(text, sizeof text, "%s", d->infoText.c_str());
+            const std::string::size_type at = d->infoText.find("%ld");
+            if (at != std::string::npos)
+                snprintf(text, sizeof text, "%s%ld%s", d->infoText.substr(0, at).c_str(), long(d->current),
+                         d->infoText.substr(at + 3).c_str());
+            drawText(rp, in, text, o);
+        }
+        return 0;
+    }
     case method::Get: {
         GaugeData *d = instance<GaugeData>(cls, object);
         switch (msgGetAttr(msg)) {

@@ -232,6 +232,9 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         syncShown(object, d);
         return 1;
     }
+    case kMethodGroupPlaceAt:
+        groupPlaceChildren(object, shapeOf(instance<GroupData>(cls, object)), *reinterpret_cast<const Rect *>(msg[1]));
+        return 1;
     case method::Draw: {
         doSuperMethodA(cls, object, msg);
         if (!(msg[1] & kDrawObject)) return 0;

@@ -2,6 +2,7 @@
 // given; with one the hook makes the stored entry (and the destruct hook
 // frees it). Sorting uses the compare hook, or compares entries as texts.
 #include "class_support.h"
+#include "draw/parts.h"
 #include "toolkit/input.h"
 
 #include <algorithm>
@@ -143,7 +144,58 @@ void applySet(Object *object, ListData *d, const TagItem *tags)
     }
 }
 
-Word dispatch(Class *cls, Object *object, const Word *msg)
+long rowHeight() { return fontHeight(kFontNormal) + 2; }
+
+// The columns of a row: the display hook fills up to 16 texts for an entry
+// (0 for the title row) through {char **columns, entry}; without one an
+// entry is its own text.
+std::vector<std::string> columnsOf(Object *object, ListData *d, Word entry)
+{
+    std::vector<std::string> columns;
+    if (d->display && d->display->entry) {
+        const char *texts[16] = {};
+        Word message[2] = {reinterpret_cast<Word>(texts), entry};
+        d->display->entry(d->display, object, message);
+        for (const char *t : texts) {
+            if (!t) break;
+            columns.push_back(t);
+        }
+    } else if (entry && !d->construct) {
+        columns.push_back(reinterpret_cast<const char *>(entry));
+    }
+    return columns;
+}
+
+void drawRow(RastPort *rp, const Rect &row, const std::vector<std::string> &columns, uint32_t colour)
+{
+    if (columns.empty()) return;
+    TextOptions o;
+    o.colour = colour;
+    const int width = row.width / int(columns.size());
+    for (size_t c = 0; c < columns.size(); ++c)
+        drawText(rp, Rect{row.x + int(c) * width + 2, row.y, width - 4, row.height}, columns[c].c_str(), o);
+}
+
+void drawRows(Object *object, ListData *d)
+{
+    RastPort *rp = rastPortOf(object);
+    const Rect in = innerBox(object);
+    clearInner(object, kColField);
+    const int row = int(rowHeight());
+    int y = in.y;
+    if (d->title && d->display) {
+        drawRow(rp, Rect{in.x, y, in.width, row}, columnsOf(object, d, 0), kColText);
+        drawLine(rp, in.x, y + row, in.x + in.width - 1, y + row, kColShadow);
+        y += row + 1;
+    }
+    for (long i = d->first; i < count(d) && y < in.y + in.height && isAlive(object); ++i, y += row) {
+        const bool marked = i == d->active || (size_t(i) < d->selected.size() && d->selected[size_t(i)]);
+        if (marked) rectFill(rp, in.x, y, in.x + in.width - 1, y + row - 1, kColFill);
+        drawRow(rp, Rect{in.x, y, in.width, row}, columnsOf(object, d, d->entries[size_t(i)]), marked ? kColFillText : kColText);
+    }
+}
+
+Word dispatchMethod(Class *cls, Object *object, const Word *msg)
 {
     ListData *d = nullptr;
     if (msg[0] != method::New) d = instance<ListData>(cls, object);
@@ -161,6 +213,16 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         d->entries.clear();
         return destroyData<ListData>(cls, object, msg);
     case method::Set: applySet(object, d, msgTags(msg)); break;
+    case method::AskMinMax: {
+        doSuperMethodA(cls, object, msg);
+        const long row = rowHeight();
+        addSize(reinterpret_cast<MinMax *>(msg[1]), 60, 160, kMaxMax, row * 3, row * 6, kMaxMax);
+        return 0;
+    }
+    case method::Draw:
+        doSuperMethodA(cls, object, msg);
+        drawRows(object, d);
+        return 0;
     case method::Get:
         switch (msgGetAttr(msg)) {
         case attr::ListActive: return answer(msg, Word(SWord(d->active)));
@@ -290,6 +352,20 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
     }
     }
     return doSuperMethodA(cls, object, msg);
+}
+
+// Changes of entries, selection or position show at once.
+Word dispatch(Class *cls, Object *object, const Word *msg)
+{
+    const Word result = dispatchMethod(cls, object, msg);
+    const bool changes = msg[0] == method::Set || msg[0] == method::HandleEvent ||
+                         (msg[0] != method::ListGetEntry && msg[0] != method::ListNextSelected &&
+                          (msg[0] == method::ListClear || msg[0] == method::ListInsertSingle || msg[0] == method::ListInsert ||
+                           msg[0] == method::ListRemove || msg[0] == method::ListExchange || msg[0] == method::ListMove ||
+                           msg[0] == method::ListJump || msg[0] == method::ListRedraw || msg[0] == method::ListSort ||
+                           msg[0] == method::ListSelect));
+    if (changes) redraw(object, kDrawUpdate);
+    return result;
 }
 
 } // namespace

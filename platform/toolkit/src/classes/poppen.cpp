@@ -1,5 +1,6 @@
 // Poppen.mui: a colour field; its button shows the colour requester.
 #include "class_support.h"
+#include "draw/parts.h"
 #include "toolkit/input.h"
 #include "toolkit/requester.h"
 
@@ -41,7 +42,19 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         return reinterpret_cast<Word>(object);
     }
     case method::Dispose: return destroyData<PenData>(cls, object, msg);
-    case method::Set: applySet(object, instance<PenData>(cls, object), msgTags(msg)); break;
+    case method::AskMinMax:
+        doSuperMethodA(cls, object, msg);
+        addSize(reinterpret_cast<MinMax *>(msg[1]), 24, 40, kMaxMax, 12, 14, 14);
+        return 0;
+    case method::Draw: {
+        doSuperMethodA(cls, object, msg);
+        clearInner(object, hexFromRgb(instance<PenData>(cls, object)->color));
+        return 0;
+    }
+    case method::Set:
+        applySet(object, instance<PenData>(cls, object), msgTags(msg));
+        redraw(object, kDrawUpdate);
+        break;
     case method::Get: {
         PenData *d = instance<PenData>(cls, object);
         switch (msgGetAttr(msg)) {

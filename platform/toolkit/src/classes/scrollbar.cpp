@@ -1,6 +1,7 @@
 // Scrollbar.mui: which part of a total is visible. The first visible entry
 // stays between 0 and total - visible.
 #include "class_support.h"
+#include "draw/parts.h"
 #include "toolkit/input.h"
 
 #include <algorithm>
@@ -8,6 +9,8 @@
 namespace tk {
 
 namespace {
+
+constexpr long kThickness = 14;
 
 struct ScrollbarData {
     long entries = 0, first = 0, visible = 1, deltaFactor = 1;
@@ -71,7 +74,7 @@ Word handleEvent(Object *object, ScrollbarData *d, const InputEvent *e)
     }
 }
 
-Word dispatch(Class *cls, Object *object, const Word *msg)
+Word dispatchMethod(Class *cls, Object *object, const Word *msg)
 {
     switch (msg[0]) {
     case method::New: {
@@ -84,6 +87,19 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         return reinterpret_cast<Word>(object);
     }
     case method::Dispose: return destroyData<ScrollbarData>(cls, object, msg);
+    case method::AskMinMax:
+        doSuperMethodA(cls, object, msg);
+        if (instance<ScrollbarData>(cls, object)->horiz)
+            addSize(reinterpret_cast<MinMax *>(msg[1]), 30, 100, kMaxMax, kThickness, kThickness, kThickness);
+        else
+            addSize(reinterpret_cast<MinMax *>(msg[1]), kThickness, kThickness, kThickness, 30, 100, kMaxMax);
+        return 0;
+    case method::Draw: {
+        doSuperMethodA(cls, object, msg);
+        ScrollbarData *d = instance<ScrollbarData>(cls, object);
+        drawScrollKnob(rastPortOf(object), innerBox(object), d->horiz, d->entries, d->first, d->visible);
+        return 0;
+    }
     case method::Set: applySet(object, instance<ScrollbarData>(cls, object), msgTags(msg)); break;
     case method::Get: {
         ScrollbarData *d = instance<ScrollbarData>(cls, object);
@@ -105,6 +121,14 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
     }
     }
     return doSuperMethodA(cls, object, msg);
+}
+
+// Input changes what the widget shows: it is drawn again after it.
+Word dispatch(Class *cls, Object *object, const Word *msg)
+{
+    const Word result = dispatchMethod(cls, object, msg);
+    if (msg[0] == method::HandleEvent || msg[0] == method::Set) redraw(object, kDrawUpdate);
+    return result;
 }
 
 } // namespace

@@ -1,9 +1,15 @@
 // Scrollgroup.mui: shows a virtual group through scrollbars.
 #include "class_support.h"
+#include "draw/parts.h"
+#include "toolkit/input.h"
+
+#include <algorithm>
 
 namespace tk {
 
 namespace {
+
+constexpr int kBar = 14;
 
 struct ScrollData {
     Object *contents = nullptr;
@@ -27,6 +33,37 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         return reinterpret_cast<Word>(object);
     }
     case method::Dispose: return destroyData<ScrollData>(cls, object, msg);
+    case method::AskMinMax: {
+        doSuperMethodA(cls, object, msg);
+        // Room for the bars on the right and at the bottom.
+        object->inset[1] += kBar;
+        object->inset[3] += kBar;
+        addSize(reinterpret_cast<MinMax *>(msg[1]), kBar, kBar, kBar, kBar, kBar, kBar);
+        return 0;
+    }
+    case method::Draw: {
+        doSuperMethodA(cls, object, msg);
+        ScrollData *d = instance<ScrollData>(cls, object);
+        if (!isAlive(d->contents)) return 0;
+        RastPort *rp = rastPortOf(object);
+        const Rect in = innerBox(object), view = innerBox(d->contents);
+        drawScrollKnob(rp, Rect{in.x + in.width, in.y, kBar, in.height}, false, long(getOr(d->contents, attr::VirtHeight, 0)),
+                       long(getOr(d->contents, attr::VirtTop, 0)), view.height);
+        drawScrollKnob(rp, Rect{in.x, in.y + in.height, in.width, kBar}, true, long(getOr(d->contents, attr::VirtWidth, 0)),
+                       long(getOr(d->contents, attr::VirtLeft, 0)), view.width);
+        return 0;
+    }
+    case method::HandleEvent: {
+        ScrollData *d = instance<ScrollData>(cls, object);
+        const InputEvent *e = reinterpret_cast<const InputEvent *>(msg[1]);
+        if (e && e->kind == InputEvent::Wheel && isAlive(d->contents)) {
+            const long step = fontHeight(kFontNormal) * (e->code == kWheelUp ? -1 : 1);
+            set(d->contents, attr::VirtTop, Word(std::max(0L, long(getOr(d->contents, attr::VirtTop, 0)) + step)));
+            redraw(object, kDrawObject);
+            return kEat;
+        }
+        break;
+    }
     case method::Get: {
         ScrollData *d = instance<ScrollData>(cls, object);
         switch (msgGetAttr(msg)) {

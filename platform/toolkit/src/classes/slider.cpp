@@ -3,9 +3,12 @@
 // changing the range moves it in. The slider does not touch the pressed
 // state itself: subclasses that want to report the knob's release do.
 #include "class_support.h"
+#include "draw/parts.h"
 #include "toolkit/input.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <string>
 
 namespace tk {
 
@@ -16,6 +19,15 @@ struct SliderData {
     bool reverse = false, horiz = true, quiet = false;
     bool dragging = false;
 };
+
+// The knob shows the value: wide enough for the widest one.
+long knobWidth(const SliderData *d)
+{
+    TextOptions o;
+    const long a = measureText(std::to_string(d->min).c_str(), o).width;
+    const long b = measureText(std::to_string(d->max).c_str(), o).width;
+    return std::max(a, b) + 12;
+}
 
 void setValue(Object *object, SliderData *d, long value, bool quiet)
 {
@@ -89,7 +101,7 @@ Word handleEvent(Object *object, SliderData *d, const InputEvent *e)
     }
 }
 
-Word dispatch(Class *cls, Object *object, const Word *msg)
+Word dispatchMethod(Class *cls, Object *object, const Word *msg)
 {
     switch (msg[0]) {
     case method::New: {
@@ -106,6 +118,39 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         return reinterpret_cast<Word>(object);
     }
     case method::Dispose: return destroyData<SliderData>(cls, object, msg);
+    case method::AskMinMax: {
+        doSuperMethodA(cls, object, msg);
+        SliderData *d = instance<SliderData>(cls, object);
+        const long knob = knobWidth(d), h = fontHeight(kFontNormal) + 4;
+        if (d->horiz)
+            addSize(reinterpret_cast<MinMax *>(msg[1]), knob * 2, knob * 5, kMaxMax, h, h, h);
+        else
+            addSize(reinterpret_cast<MinMax *>(msg[1]), knob, knob, knob, h * 3, h * 6, kMaxMax);
+        return 0;
+    }
+    case method::Draw: {
+        doSuperMethodA(cls, object, msg);
+        SliderData *d = instance<SliderData>(cls, object);
+        RastPort *rp = rastPortOf(object);
+        const Rect in = innerBox(object);
+        clearInner(object, kColPressed);
+        const long span = std::max(1L, std::abs(d->max - d->min));
+        const long at = std::abs(d->value - std::min(d->min, d->max));
+        Rect knob = in;
+        if (d->horiz) {
+            knob.width = int(std::min<long>(knobWidth(d), in.width));
+            knob.x = in.x + int((in.width - knob.width) * (d->reverse ? span - at : at) / span);
+        } else {
+            knob.height = std::min(in.height, fontHeight(kFontNormal) + 4);
+            knob.y = in.y + int((in.height - knob.height) * (d->reverse ? at : span - at) / span);
+        }
+        rectFill(rp, knob.x, knob.y, knob.x + knob.width - 1, knob.y + knob.height - 1, kColBackground);
+        drawBevel(rp, knob, kBevelRaised, false);
+        TextOptions o;
+        o.align = kAlignCentre;
+        drawText(rp, knob, std::to_string(d->value).c_str(), o);
+        return 0;
+    }
     case method::Set: applySet(object, instance<SliderData>(cls, object), msgTags(msg)); break;
     case method::Get: {
         SliderData *d = instance<SliderData>(cls, object);
@@ -127,6 +172,14 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
     }
     }
     return doSuperMethodA(cls, object, msg);
+}
+
+// Input changes what the widget shows: it is drawn again after it.
+Word dispatch(Class *cls, Object *object, const Word *msg)
+{
+    const Word result = dispatchMethod(cls, object, msg);
+    if (msg[0] == method::HandleEvent || msg[0] == method::Set) redraw(object, kDrawUpdate);
+    return result;
 }
 
 } // namespace

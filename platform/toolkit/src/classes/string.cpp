@@ -3,6 +3,7 @@
 // what is typed or pasted; cut, copy and paste use the layer's clipboard;
 // every edit can be undone and redone.
 #include "class_support.h"
+#include "draw/parts.h"
 #include "toolkit/input.h"
 #include "toolkit/world.h"
 
@@ -171,7 +172,33 @@ Word handleEvent(Object *object, StringData *d, const InputEvent *e)
     return 0;
 }
 
-Word dispatch(Class *cls, Object *object, const Word *msg)
+// The field: the text (stars when secret), the marked range on the fill
+// colour, and the cursor while the field is the window's active object.
+void drawField(Object *object, StringData *d)
+{
+    RastPort *rp = rastPortOf(object);
+    const Rect in = innerBox(object);
+    clearInner(object, kColField);
+    std::string shown = d->secret ? std::string(d->text.size(), '*') : d->text;
+    for (char &c : shown)
+        if (static_cast<unsigned char>(c) < 32) c = ' ';
+    // Underscores are characters here, not shortcut marks: the plain text
+    // goes through the engine with every code character replaced above.
+    TextOptions o = textOptionsOf(object);
+    auto widthOf = [&](long n) { return measureText(shown.substr(0, size_t(n)).c_str(), o).width; };
+    if (hasMark(d)) {
+        const int x0 = in.x + widthOf(markLow(d)), x1 = in.x + widthOf(markHigh(d));
+        rectFill(rp, x0, in.y, x1 - 1, in.y + in.height - 1, kColFill);
+    }
+    drawText(rp, in, shown.c_str(), o);
+    Object *window = windowOf(object);
+    if (window && getOr(window, attr::WinActiveObject, 0) == reinterpret_cast<Word>(object)) {
+        const int x = in.x + widthOf(d->cursor);
+        rectFill(rp, x, in.y, x, in.y + in.height - 1, kColFill);
+    }
+}
+
+Word dispatchMethod(Class *cls, Object *object, const Word *msg)
 {
     switch (msg[0]) {
     case method::New: {
@@ -184,7 +211,20 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         return reinterpret_cast<Word>(object);
     }
     case method::Dispose: return destroyData<StringData>(cls, object, msg);
-    case method::Set: applySet(object, instance<StringData>(cls, object), msgTags(msg), false); break;
+    case method::Set:
+        applySet(object, instance<StringData>(cls, object), msgTags(msg), false);
+        redraw(object, kDrawUpdate);
+        break;
+    case method::AskMinMax: {
+        doSuperMethodA(cls, object, msg);
+        const long h = fontHeight(textOptionsOf(object).font);
+        addSize(reinterpret_cast<MinMax *>(msg[1]), 40, 160, kMaxMax, h, h, h);
+        return 0;
+    }
+    case method::Draw:
+        doSuperMethodA(cls, object, msg);
+        drawField(object, instance<StringData>(cls, object));
+        return 0;
     case method::Get: {
         StringData *d = instance<StringData>(cls, object);
         switch (msgGetAttr(msg)) {
@@ -238,6 +278,14 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
     }
     }
     return doSuperMethodA(cls, object, msg);
+}
+
+// Input and editing change what the widget shows: it is drawn again after them.
+Word dispatch(Class *cls, Object *object, const Word *msg)
+{
+    const Word result = dispatchMethod(cls, object, msg);
+    if (msg[0] == method::HandleEvent || (msg[0] >= method::StringCut && msg[0] <= method::StringRedo) || msg[0] == method::StringInsert) redraw(object, kDrawUpdate);
+    return result;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Text.mui: a line or lines of text with formatting codes.
 #include "class_support.h"
+#include "draw/parts.h"
 
 namespace tk {
 
@@ -7,8 +8,16 @@ namespace {
 
 struct TextData {
     std::string contents, preParse;
-    Word setMin = 1, setMax = 1, hiChar = 0;
+    Word setMin = 1, setMax = 0, hiChar = 0;
 };
+
+// Buttons and labels with a shortcut key show it underlined.
+TextOptions options(Object *object, const TextData *d)
+{
+    TextOptions o = textOptionsOf(object);
+    o.markShortcut = d->hiChar != 0 || getOr(object, attr::ControlChar, 0) != 0;
+    return o;
+}
 
 void applySet(Object *object, TextData *d, const TagItem *tags)
 {
@@ -33,7 +42,28 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
         return reinterpret_cast<Word>(object);
     }
     case method::Dispose: return destroyData<TextData>(cls, object, msg);
-    case method::Set: applySet(object, instance<TextData>(cls, object), msgTags(msg)); break;
+    case method::Set: {
+        TextData *d = instance<TextData>(cls, object);
+        const std::string before = d->preParse + d->contents;
+        applySet(object, d, msgTags(msg));
+        if (before != d->preParse + d->contents) contentChanged(object);
+        break;
+    }
+    case method::AskMinMax: {
+        doSuperMethodA(cls, object, msg);
+        TextData *d = instance<TextData>(cls, object);
+        const TextExtent e = measureText((d->preParse + d->contents).c_str(), options(object, d));
+        addSize(reinterpret_cast<MinMax *>(msg[1]), d->setMin ? e.width : 0, e.width, d->setMax ? e.width : kMaxMax,
+                e.height, e.height, e.height);
+        return 0;
+    }
+    case method::Draw: {
+        doSuperMethodA(cls, object, msg);
+        TextData *d = instance<TextData>(cls, object);
+        if (msg[1] & kDrawUpdate) clearInner(object, innerColour(object));
+        drawText(rastPortOf(object), innerBox(object), (d->preParse + d->contents).c_str(), options(object, d));
+        return 0;
+    }
     case method::Get: {
         TextData *d = instance<TextData>(cls, object);
         switch (msgGetAttr(msg)) {

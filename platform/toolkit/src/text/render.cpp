@@ -131,7 +131,7 @@ void drawText(RastPort *rp, const Rect &box, const char *text, const TextOptions
         laid.push_back(measureLine(line, options.font));
         total += laid.back().height;
     }
-    const int top = std::max(0, (box.height - total) / 2);
+    const int top = options.fromTop ? 0 : std::max(0, (box.height - total) / 2);
     const bool antialias = rp->bitmap && rp->bitmap->format != kPixLut8;
     pushLimit(rp, box);
     paintCairo(rp, box, [&](cairo_t *cr) {
