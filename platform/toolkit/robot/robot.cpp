@@ -3,12 +3,14 @@
 // versions, queue requester answers and read the requester log, queue
 // clicks, typing, menu picks and other input, and read what was dropped.
 // Both plugins link the layer and share its one world.
+#include "builder.h"
 #include "kestrune.h"
 #include "toolkit/toolkit.h"
 
 #include <cstring>
 #include <string>
 #include <strings.h>
+#include <vector>
 
 namespace {
 
@@ -310,6 +312,135 @@ int cmd_ClearInput(ScriptState *)
     return 0;
 }
 
+// ---------------------------------------------------------------- windows
+
+// The applications the robot made, each holding one window.
+std::vector<tk::Object *> g_apps;
+
+// Window{title = "...", name = "...", root = node, [width, height, left, top]}:
+// builds a window with its application and opens it (the node syntax is in
+// builder.cpp).
+int cmd_Window(ScriptState *s)
+{
+    S().checkTable(s, 1);
+    size_t n;
+    std::string title = "Robot", name;
+    if (S().getField(s, 1, "title") == KS_TYPE_STRING) title = S().toString(s, -1, &n);
+    S().pop(s, 1);
+    if (S().getField(s, 1, "name") == KS_TYPE_STRING) name = S().toString(s, -1, &n);
+    S().pop(s, 1);
+    tk::SWord size[4] = {tk::attr::WinSizeDefault, tk::attr::WinSizeDefault, tk::attr::WinPosCentered,
+                         tk::attr::WinPosCentered};
+    const char *keys[4] = {"width", "height", "left", "top"};
+    for (int i = 0; i < 4; ++i) {
+        int isInteger = 0;
+        if (S().getField(s, 1, keys[i]) == KS_TYPE_NUMBER) size[i] = tk::SWord(S().toInteger(s, -1, &isInteger));
+        S().pop(s, 1);
+    }
+    S().getField(s, 1, "root");
+    const char *error = "no root";
+    tk::Object *root = buildObject(S(), s, S().top(s), &error);
+    S().pop(s, 1);
+    if (!root) {
+        g_api->system->setErrorString(error);
+        return KS_ERR_UNKNOWN_OPTION;
+    }
+    tk::Object *window = tk::newObject("Window.mui", tk::TagList{{tk::attr::WinTitle, tk::Word(title.c_str())},
+                                                                {tk::attr::WinRootObject, tk::Word(root)},
+                                                                {tk::attr::WinWidth, tk::Word(size[0])},
+                                                                {tk::attr::WinHeight, tk::Word(size[1])},
+                                                                {tk::attr::WinLeftEdge, tk::Word(size[2])},
+                                                                {tk::attr::WinTopEdge, tk::Word(size[3])},
+                                                                {tk::kTagDone, 0}}.data());
+    tk::Object *app = tk::newObject("Application.mui", tk::TagList{{tk::attr::AppWindow, tk::Word(window)}, {tk::kTagDone, 0}}.data());
+    if (!window || !app) return KS_ERR_MEMORY;
+    if (!name.empty()) tk::setName(window, name.c_str());
+    g_apps.push_back(app);
+    tk::set(window, tk::attr::WinOpen, 1);
+    return 0;
+}
+
+// Pump() -> ids: runs the input queued for the robot's windows.
+int cmd_Pump(ScriptState *s)
+{
+    const size_t before = tk::queuedActions();
+    for (tk::Object *app : g_apps)
+        for (int guard = 0; guard < 1000 && tk::isAlive(app) && tk::queuedActions(); ++guard) {
+            tk::Word signals = 0;
+            tk::doMethod(app, tk::method::AppNewInput, &signals);
+        }
+    S().pushInteger(s, int64_t(before - tk::queuedActions()));
+    return 1;
+}
+
+int cmd_FreeWindows(ScriptState *)
+{
+    for (tk::Object *app : g_apps) tk::disposeObject(app);
+    g_apps.clear();
+    return 0;
+}
+
+tk::Object *windowArgument(ScriptState *s, int pos)
+{
+    size_t n;
+    return tk::findWindow(S().checkString(s, pos, &n));
+}
+
+// Screenshot(path$[, window$]) -> ok: a window, or the whole screen.
+int cmd_Screenshot(ScriptState *s)
+{
+    size_t n;
+    std::string path = S().checkString(s, 1, &n);
+    int result;
+    if (S().argCount(s) >= 2) {
+        tk::Object *window = windowArgument(s, 2);
+        result = window ? tk::saveWindowPng(window, path.c_str()) : tk::kErrNotFound;
+    } else {
+        result = tk::saveScreenPng(path.c_str());
+    }
+    S().pushInteger(s, result == 0 ? 1 : 0);
+    return 1;
+}
+
+// Pixel(window$, x, y) -> 0xRRGGBB in window coordinates.
+int cmd_Pixel(ScriptState *s)
+{
+    tk::Object *window = windowArgument(s, 1);
+    S().pushInteger(s, tk::windowPixel(window, int(S().checkInteger(s, 2)), int(S().checkInteger(s, 3))));
+    return 1;
+}
+
+// Box(target) -> left, top, width, height of a widget (window coordinates)
+// or of a window on the screen.
+int cmd_Box(ScriptState *s)
+{
+    tk::Target target;
+    if (!readTarget(s, 1, &target)) return KS_ERR_USAGE;
+    tk::Object *object = tk::resolveTarget(target);
+    tk::Rect box = object && tk::windowOf(object) == object ? tk::windowBox(object) : tk::objectBox(object);
+    S().pushInteger(s, box.x);
+    S().pushInteger(s, box.y);
+    S().pushInteger(s, box.width);
+    S().pushInteger(s, box.height);
+    return 4;
+}
+
+int cmd_Resize(ScriptState *s)
+{
+    tk::Object *window = windowArgument(s, 1);
+    S().pushInteger(s, tk::resizeWindow(window, long(S().checkInteger(s, 2)), long(S().checkInteger(s, 3))) == 0);
+    return 1;
+}
+
+// Screen(width, height, depth[, format]) -> ok
+int cmd_Screen(ScriptState *s)
+{
+    const int depth = int(S().checkInteger(s, 3));
+    const int format = int(S().optInteger(s, 4, depth <= 8 ? tk::kPixLut8 : tk::kPixArgb32));
+    S().pushInteger(s, tk::configureScreen(int(S().checkInteger(s, 1)), int(S().checkInteger(s, 2)), depth, format) == 0);
+    return 1;
+}
+
 const CommandEntry kCommands[] = {
     {"SetVersion", cmd_SetVersion},
     {"Version", cmd_Version},
@@ -338,6 +469,14 @@ const CommandEntry kCommands[] = {
     {"Pending", cmd_Pending},
     {"InputLog", cmd_InputLog},
     {"ClearInput", cmd_ClearInput},
+    {"Window", cmd_Window},
+    {"Pump", cmd_Pump},
+    {"FreeWindows", cmd_FreeWindows},
+    {"Screenshot", cmd_Screenshot},
+    {"Pixel", cmd_Pixel},
+    {"Box", cmd_Box},
+    {"Resize", cmd_Resize},
+    {"Screen", cmd_Screen},
     {nullptr, nullptr},
 };
 
@@ -369,6 +508,14 @@ const HelpString kHelp[] = {
     {"n=robot.Pending() -- input actions still queued", 0},
     {"t=robot.InputLog() -- input actions that were dropped, and why", 0},
     {"robot.ClearInput() -- drop queued input and the input log", 0},
+    {"robot.Window(t) -- build and open a window from a table {title=,name=,root=node}", 0},
+    {"n=robot.Pump() -- run the input queued for the robot's windows", 0},
+    {"robot.FreeWindows() -- dispose the robot's windows", 0},
+    {"ok=robot.Screenshot(path$[,window$]) -- save a window or the screen as PNG", 0},
+    {"rgb=robot.Pixel(window$,x,y) -- a pixel of a window", 0},
+    {"l,t,w,h=robot.Box(target) -- a widget's box, or a window's place on the screen", 0},
+    {"ok=robot.Resize(window$,w,h) -- resize a window's inside", 0},
+    {"ok=robot.Screen(w,h,depth[,format]) -- configure the screen while no window is open", 0},
     {nullptr, 0},
 };
 

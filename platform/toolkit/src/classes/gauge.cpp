@@ -74,7 +74,10 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
             if (at != std::string::npos)
                 snprintf(text, sizeof text, "%s%ld%s", d->infoText.substr(0, at).c_str(), long(d->current),
                          d->infoText.substr(at + 3).c_str());
-            drawText(rp, in, text, o);
+            // The info text is a format: "%%" shows one percent sign.
+            std::string shown = text;
+            for (size_t at = shown.find("%%"); at != std::string::npos; at = shown.find("%%", at + 1)) shown.erase(at, 1);
+            drawText(rp, in, shown.c_str(), o);
         }
         return 0;
     }

@@ -148,7 +148,7 @@ long rowHeight() { return fontHeight(kFontNormal) + 2; }
 
 // The columns of a row: the display hook fills up to 16 texts for an entry
 // (0 for the title row) through {char **columns, entry}; without one an
-// entry is its own text.
+// entry is a text.
 std::vector<std::string> columnsOf(Object *object, ListData *d, Word entry)
 {
     std::vector<std::string> columns;
@@ -160,7 +160,7 @@ std::vector<std::string> columnsOf(Object *object, ListData *d, Word entry)
             if (!t) break;
             columns.push_back(t);
         }
-    } else if (entry && !d->construct) {
+    } else if (entry) {
         columns.push_back(reinterpret_cast<const char *>(entry));
     }
     return columns;

@@ -110,15 +110,15 @@ MinMax groupContentsMinMax(Object *group, const GroupShape &shape)
         }
     if (parts.empty()) return mm;
     if (shape.pageMode) {
-        // Every page gets the same box: big enough for the largest.
-        mm.maxWidth = mm.maxHeight = kMaxMax;
+        // Every page gets the same box: big enough for the largest, and as
+        // large as the largest may grow (smaller pages sit centred in it).
         for (Object *p : parts) {
             mm.minWidth = std::max(mm.minWidth, p->minMax.minWidth);
             mm.minHeight = std::max(mm.minHeight, p->minMax.minHeight);
             mm.defWidth = std::max(mm.defWidth, p->minMax.defWidth);
             mm.defHeight = std::max(mm.defHeight, p->minMax.defHeight);
-            mm.maxWidth = std::min(mm.maxWidth, p->minMax.maxWidth);
-            mm.maxHeight = std::min(mm.maxHeight, p->minMax.maxHeight);
+            mm.maxWidth = std::max(mm.maxWidth, p->minMax.maxWidth);
+            mm.maxHeight = std::max(mm.maxHeight, p->minMax.maxHeight);
         }
         mm.maxWidth = std::max(mm.maxWidth, mm.minWidth);
         mm.maxHeight = std::max(mm.maxHeight, mm.minHeight);
