@@ -55,13 +55,6 @@ void askMinMax(Object *object, AreaData *d, MinMax *mm)
     object->inset[3] = border + int(innerSpacing(d, 3));
     mm->minWidth = mm->defWidth = mm->maxWidth = object->inset[0] + object->inset[1];
     mm->minHeight = mm->defHeight = mm->maxHeight = object->inset[2] + object->inset[3];
-    if (title) {
-        TextOptions options;
-        options.font = kFontTitle;
-        const long need = measureText(d->frameTitle.c_str(), options).width + 16;
-        mm->minWidth = mm->defWidth = std::max(mm->minWidth, need);
-        mm->maxWidth = std::max(mm->maxWidth, need);
-    }
 }
 
 void draw(Object *object, AreaData *d, Word flags)

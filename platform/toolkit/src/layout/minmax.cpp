@@ -5,6 +5,7 @@
 #include "toolkit/attributes.h"
 #include "toolkit/methods.h"
 #include "toolkit/object.h"
+#include "toolkit/text.h"
 
 #include <algorithm>
 
@@ -27,6 +28,15 @@ MinMax queryMinMax(Object *object)
     if (!isAlive(object)) return mm;
     doMethod(object, method::AskMinMax, &mm);
     if (!isAlive(object)) return MinMax{};
+    // A frame title needs its width, whatever the contents need.
+    if (const char *title = reinterpret_cast<const char *>(getOr(object, attr::FrameTitle, 0)); title && *title) {
+        TextOptions options;
+        options.font = kFontTitle;
+        const long need = measureText(title, options).width + 16;
+        mm.minWidth = std::max(mm.minWidth, need);
+        mm.defWidth = std::max(mm.defWidth, need);
+        mm.maxWidth = std::max(mm.maxWidth, need);
+    }
     if (const long fix = long(SWord(getOr(object, attr::FixWidth, 0))); fix > 0)
         mm.minWidth = mm.defWidth = mm.maxWidth = fix;
     if (const long fix = long(SWord(getOr(object, attr::FixHeight, 0))); fix > 0)
