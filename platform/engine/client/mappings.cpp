@@ -28,7 +28,7 @@ int mapPixels(uint64_t bitmap, int fd) {
         e = errno;
     else if (st.st_size <= 0)
         e = EINVAL;
-    else if ((pixels = mmap(nullptr, static_cast<size_t>(st.st_size), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0)) ==
+    else if ((pixels = mmap(nullptr, static_cast<size_t>(st.st_size), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_POPULATE, fd, 0)) ==
              MAP_FAILED)
         e = errno;
     close(fd);

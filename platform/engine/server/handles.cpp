@@ -2,8 +2,10 @@
 
 #include "pdfium.h"
 
+#include <cstring>
 #include <functional>
 #include <sys/mman.h>
+#include <unistd.h>
 
 namespace engine::server {
 namespace {
@@ -15,7 +17,7 @@ uint64_t encode(uint32_t tag, Kind kind, uint32_t serial, Ref ref) {
            (uint64_t{serial} & kFieldMask) << 20 | (uint64_t{ref} & kFieldMask);
 }
 
-void closeObject(Slot &s) {
+void closeObject(HandleTable &table, Slot &s) {
     switch (s.kind) {
     case Kind::Document:
         FPDF_CloseDocument(static_cast<PdfDocument *>(s.object));
@@ -32,7 +34,7 @@ void closeObject(Slot &s) {
     case Kind::Bitmap:
         FPDFBitmap_Destroy(static_cast<PdfBitmap *>(s.object));
         if (s.pixels)
-            munmap(s.pixels, s.pixelBytes);
+            table.keepPixels(s.pixels, s.pixelBytes, s.pixelFd);
         break;
     case Kind::PageObject:
         if (!s.inserted)
@@ -81,7 +83,7 @@ uint64_t HandleTable::add(Kind kind, void *object, Ref owner, Ref document, bool
         Slot lost;
         lost.kind = kind;
         lost.object = object;
-        closeObject(lost);
+        closeObject(*this, lost);
         return 0;
     }
     Slot &s = at(ref);
@@ -153,7 +155,7 @@ void HandleTable::release(Ref ref) {
     if (s.borrowed)
         borrowedIndex.erase({s.object, s.owner, s.kind});
     unlink(ref);
-    closeObject(s);
+    closeObject(*this, s);
     uint32_t serial = (s.serial + 1) & kFieldMask;
     s = Slot{};
     s.serial = serial;
@@ -168,6 +170,40 @@ void HandleTable::releaseAll() {
     slots.clear();
     freeList = 0;
     borrowedIndex.clear();
+    for (SparePixels &spare : spares) {
+        munmap(spare.pixels, spare.bytes);
+        close(spare.fd);
+    }
+    spares.clear();
+}
+
+void HandleTable::keepPixels(void *pixels, size_t bytes, int fd) {
+    // Small buffers are cheap to make; a couple of large ones cover re-rendering a page.
+    constexpr size_t kWorthKeeping = size_t{1} << 20;
+    constexpr size_t kMaxSpares = 2;
+    if (fd >= 0 && bytes >= kWorthKeeping) {
+        if (spares.size() == kMaxSpares) {
+            munmap(spares.front().pixels, spares.front().bytes);
+            close(spares.front().fd);
+            spares.erase(spares.begin());
+        }
+        spares.push_back({pixels, bytes, fd});
+        return;
+    }
+    munmap(pixels, bytes);
+    if (fd >= 0)
+        close(fd);
+}
+
+bool HandleTable::takePixels(size_t bytes, SparePixels *out) {
+    for (size_t i = 0; i < spares.size(); ++i)
+        if (spares[i].bytes == bytes) {
+            *out = spares[i];
+            spares.erase(spares.begin() + static_cast<std::ptrdiff_t>(i));
+            std::memset(out->pixels, 0, bytes); // as fresh shared memory would be
+            return true;
+        }
+    return false;
 }
 
 size_t HandleTable::liveCount() const {

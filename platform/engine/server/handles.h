@@ -38,8 +38,17 @@ struct Slot {
     Ref firstChild = 0;
     Ref previous = 0; // siblings under the same owner; `next` also links the free list
     Ref next = 0;
-    void *pixels = nullptr; // bitmaps: the shared mapping and its size
+    void *pixels = nullptr; // bitmaps: the shared mapping, its size and its memfd
     size_t pixelBytes = 0;
+    int pixelFd = -1;
+};
+
+// Shared pixel memory kept after its bitmap was destroyed, to serve the next bitmap
+// of the same size: making and freeing shared pages costs more than rendering.
+struct SparePixels {
+    void *pixels = nullptr;
+    size_t bytes = 0;
+    int fd = -1;
 };
 
 struct HandleTable {
@@ -80,6 +89,13 @@ struct HandleTable {
     void release(Ref ref);
     // Releases everything, as when the connection closes.
     void releaseAll();
+
+    // A connection keeps a few spare pixel buffers of its own bitmaps (never another
+    // client's). keepPixels takes the buffer over (or frees it when it is not worth
+    // keeping); takePixels hands out a spare of exactly `bytes`, cleared.
+    void keepPixels(void *pixels, size_t bytes, int fd);
+    bool takePixels(size_t bytes, SparePixels *out);
+    std::vector<SparePixels> spares;
 
     size_t liveCount() const;
 

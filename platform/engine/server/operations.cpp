@@ -163,17 +163,24 @@ bool pageToDevice(Call &c) {
 bool createBitmap(Call &c) {
     c.result = 0;
     SharedBitmap shared;
-    if (createSharedBitmap(c.args[0].in.i, c.args[1].in.i, c.args[2].in.i != 0, &shared) != 0)
+    if (createSharedBitmap(c.args[0].in.i, c.args[1].in.i, c.args[2].in.i != 0, c.handles(), &shared) != 0)
         return true;
+    // The slot keeps the memfd, so the pages can serve a later bitmap; the client gets its own descriptor.
+    int passed = dup(shared.fd);
     Ref ref = 0;
-    uint64_t handle = c.handles().add(Kind::Bitmap, shared.bitmap, 0, 0, false, &ref);
+    uint64_t handle = passed >= 0 ? c.handles().add(Kind::Bitmap, shared.bitmap, 0, 0, false, &ref) : 0;
     if (!handle) {
+        if (passed >= 0)
+            close(passed);
+        else
+            FPDFBitmap_Destroy(shared.bitmap);
         releaseSharedPixels(shared);
         return true;
     }
     c.handles().at(ref).pixels = shared.pixels;
     c.handles().at(ref).pixelBytes = shared.bytes;
-    c.passFd = shared.fd;
+    c.handles().at(ref).pixelFd = shared.fd;
+    c.passFd = passed;
     c.result = handle;
     return true;
 }

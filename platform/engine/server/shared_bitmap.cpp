@@ -1,5 +1,7 @@
 #include "shared_bitmap.h"
 
+#include "handles.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdint>
@@ -8,15 +10,9 @@
 #include <unistd.h>
 
 namespace engine::server {
+namespace {
 
-int createSharedBitmap(int width, int height, bool alpha, SharedBitmap *out) {
-    *out = SharedBitmap{};
-    if (width <= 0 || height <= 0)
-        return EINVAL;
-    uint64_t stride = uint64_t(width) * 4;
-    uint64_t bytes = stride * uint64_t(height);
-    if (stride > INT_MAX || bytes > kMaxBitmapBytes)
-        return EINVAL;
+int newSharedPixels(size_t bytes, SparePixels *out) {
     int fd = memfd_create("sorvane-bitmap", MFD_CLOEXEC | MFD_ALLOW_SEALING);
     if (fd < 0)
         return errno;
@@ -32,6 +28,26 @@ int createSharedBitmap(int width, int height, bool alpha, SharedBitmap *out) {
         close(fd);
         return e;
     }
+    *out = {pixels, bytes, fd};
+    return 0;
+}
+
+} // namespace
+
+int createSharedBitmap(int width, int height, bool alpha, HandleTable &table, SharedBitmap *out) {
+    *out = SharedBitmap{};
+    if (width <= 0 || height <= 0)
+        return EINVAL;
+    uint64_t stride = uint64_t(width) * 4;
+    uint64_t bytes = stride * uint64_t(height);
+    if (stride > INT_MAX || bytes > kMaxBitmapBytes)
+        return EINVAL;
+    SparePixels spare;
+    if (!table.takePixels(bytes, &spare))
+        if (int e = newSharedPixels(bytes, &spare))
+            return e;
+    int fd = spare.fd;
+    void *pixels = spare.pixels;
     PdfBitmap *bitmap = FPDFBitmap_CreateEx(width, height, alpha ? FPDFBitmap_BGRA : FPDFBitmap_BGRx, pixels,
                                             static_cast<int>(stride));
     if (!bitmap) {

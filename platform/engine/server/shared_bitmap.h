@@ -19,10 +19,13 @@ struct SharedBitmap {
     int fd = -1;
 };
 
+struct HandleTable;
+
 // Makes a width x height bitmap (BGRA with alpha, else BGRx; rows packed, 4 bytes per
-// pixel) over a new memfd whose size is sealed, so a client cannot shrink the pages
-// under the engine. Returns 0 or an errno value (EINVAL for a size out of range).
-int createSharedBitmap(int width, int height, bool alpha, SharedBitmap *out);
+// pixel) over a memfd whose size is sealed, so a client cannot shrink the pages under
+// the engine: a spare of the connection's own of that size when it has one, else a new
+// one. Returns 0 or an errno value (EINVAL for a size out of range).
+int createSharedBitmap(int width, int height, bool alpha, HandleTable &table, SharedBitmap *out);
 
 // Unmaps the pixels and closes the descriptor (the bitmap itself is released separately).
 void releaseSharedPixels(SharedBitmap &shared);
