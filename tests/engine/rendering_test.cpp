@@ -63,6 +63,28 @@ TEST_F(Rendering, RendersIntoPixelsTheClientReadsInPlace) {
     EXPECT_EQ(FPDFBitmap_GetStride(bitmap), 0);
 }
 
+// A bitmap made after one of the same size was destroyed reuses its shared pages
+// (making them is the costly part), yet starts cleared like fresh memory; bitmaps of
+// other sizes and bitmaps alive at the same time never share pages.
+TEST_F(Rendering, ReusedPixelsStartCleared) {
+    for (int round = 0; round < 3; ++round) {
+        Handle bitmap = FPDFBitmap_Create(600, 800, 1);
+        ASSERT_NE(bitmap, 0u);
+        auto *pixels = static_cast<const uint8_t *>(FPDFBitmap_GetBuffer(bitmap));
+        ASSERT_NE(pixels, nullptr);
+        size_t dirty = 0;
+        for (size_t i = 0; i < size_t(600) * 800 * 4; ++i)
+            dirty += pixels[i] != 0;
+        EXPECT_EQ(dirty, 0u) << "round " << round;
+        EXPECT_TRUE(FPDFBitmap_FillRect(bitmap, 0, 0, 600, 800, 0xFF123456u));
+        Handle other = FPDFBitmap_Create(600, 800, 1);
+        ASSERT_NE(other, 0u);
+        EXPECT_EQ(at(FPDFBitmap_GetBuffer(other), 2400, 10, 10).a, 0) << "a live bitmap's pages are its own";
+        FPDFBitmap_Destroy(other);
+        FPDFBitmap_Destroy(bitmap);
+    }
+}
+
 // The engine applies the matrix after the page's own display transform (which already
 // turns page space upright), so a plain scale by 2 puts the line on row 600 of a
 // 600 x 800 bitmap, and flipping y as well would put it on row 200.
