@@ -118,6 +118,7 @@ Object *buildObject(const KsScriptServices &S, ScriptState *s, int pos, const ch
     S.pop(s, 1);
 
     const std::string text = node.text("text"), title = node.text("title"), name = node.text("name");
+    const std::string info = node.text("info");
     std::vector<TagItem> tags;
     auto add = [&](Word tag, Word value) { tags.push_back(TagItem{tag, value}); };
     if (node.has("frame")) add(tk::attr::Frame, Word(node.number("frame")));
@@ -174,7 +175,7 @@ Object *buildObject(const KsScriptServices &S, ScriptState *s, int pos, const ch
         add(tk::attr::GaugeHoriz, 1);
         add(tk::attr::GaugeMax, Word(node.number("max", 100)));
         add(tk::attr::GaugeCurrent, Word(node.number("value")));
-        add(tk::attr::GaugeInfoText, w(node.text("info")));
+        add(tk::attr::GaugeInfoText, w(info));
     } else if (kind == "slider") {
         cls = "Slider.mui";
         add(tk::attr::Frame, tk::kFrameSlider);
