@@ -27,6 +27,7 @@ struct SvFrame {
     int transparent;
     int rotated;
     uint32_t *pixels;
+    engine::Handle bitmap; // the engine bitmap holding the pixels, or 0 for a host block
 };
 
 bool vector_frames() { return sv.hostVersion > 8 && !sv.noVectorAnim; }
@@ -105,7 +106,7 @@ void *LoadFrame(void *anim, int index, uint32_t *request)
         engine::FPDF_ClosePage(page);
         return nullptr;
     }
-    *f = {page, r.width, r.height, transparent, r.rotated, r.pixels};
+    *f = {page, r.width, r.height, transparent, r.rotated, r.pixels, r.bitmap};
     return f;
 }
 
@@ -113,24 +114,18 @@ void FreeFrame(void *frame) { sv_system().freeMem(frame); }
 
 int GetFrameDelay(void *, int) { return 0; }
 
-uint32_t *GetFrame(void *frame, KsPixelInfo *out)
-{
-    auto *f = static_cast<SvFrame *>(frame);
-    *out = {f->width, f->height, f->width, f->transparent ? 1 : f->rotated};
-    return f->pixels;
-}
+uint32_t *GetFrame(void *frame, KsPixelInfo *out) { return sv_record_pixels(static_cast<SvFrame *>(frame), out); }
 
 int TransformFrame(void *frame, const double *matrix, int width, int height)
 {
-    auto *f = static_cast<SvFrame *>(frame);
-    return sv_render_again(f->page, matrix, width, height, &f->pixels, &f->width, &f->height, &f->rotated);
+    return sv_record_render_again(static_cast<SvFrame *>(frame), matrix, width, height);
 }
 
 void FreeVectorFrame(void *frame)
 {
     auto *f = static_cast<SvFrame *>(frame);
     engine::FPDF_ClosePage(f->page);
-    sv_system().freeMem(f->pixels);
+    sv_release_pixels(f->pixels, f->bitmap);
     sv_system().freeMem(f);
 }
 

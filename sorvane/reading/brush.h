@@ -15,6 +15,7 @@ struct SvBrush {
     int rotated;
     int pageOwnedElsewhere; // 1 when the page belongs to a page node of LoadPage
     uint32_t *pixels;
+    engine::Handle bitmap;  // the engine bitmap holding the pixels, or 0 for a host block
 };
 
 extern SvBrush *sv_brushes;

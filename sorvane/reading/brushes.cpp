@@ -19,15 +19,12 @@ namespace {
 
 uint32_t *brush_pixels(void *record, KsPixelInfo *out)
 {
-    auto *b = static_cast<SvBrush *>(record);
-    *out = {b->width, b->height, b->width, b->transparent ? 1 : b->rotated};
-    return b->pixels;
+    return sv_record_pixels(static_cast<SvBrush *>(record), out);
 }
 
 int brush_transform(void *record, const double matrix[4], int width, int height)
 {
-    auto *b = static_cast<SvBrush *>(record);
-    return sv_render_again(b->page, matrix, width, height, &b->pixels, &b->width, &b->height, &b->rotated);
+    return sv_record_render_again(static_cast<SvBrush *>(record), matrix, width, height);
 }
 
 void brush_free(void *record)
@@ -39,7 +36,7 @@ void brush_free(void *record)
             break;
         }
     if (!b->pageOwnedElsewhere) engine::FPDF_ClosePage(b->page);
-    sv_system().freeMem(b->pixels);
+    sv_release_pixels(b->pixels, b->bitmap);
     sv_system().freeMem(b);
 }
 
@@ -81,11 +78,11 @@ int make_brush(ScriptState *state, const BrushArgs &args, SvDocument *doc, engin
     }
     auto *b = static_cast<SvBrush *>(sv_system().allocMem(sizeof(SvBrush), 1, "brushinfo"));
     if (!b) {
-        sv_system().freeMem(r.pixels);
+        sv_release_pixels(r.pixels, r.bitmap);
         if (ownPage) engine::FPDF_ClosePage(page);
         return KS_ERR_MEMORY;
     }
-    *b = {nullptr, doc, page, r.width, r.height, transparent ? 1 : 0, r.rotated, ownPage ? 0 : 1, r.pixels};
+    *b = {nullptr, doc, page, r.width, r.height, transparent ? 1 : 0, r.rotated, ownPage ? 0 : 1, r.pixels, r.bitmap};
 
     KsVectorBrushRequest request{};
     request.pixels = r.pixels;
@@ -98,7 +95,7 @@ int make_brush(ScriptState *state, const BrushArgs &args, SvDocument *doc, engin
     void *autoId = nullptr;
     int err = sv.api->graphics->createVectorBrush(&brid, r.width, r.height, &request, &autoId);
     if (err) {
-        sv_system().freeMem(r.pixels);
+        sv_release_pixels(r.pixels, r.bitmap);
         sv_system().freeMem(b);
         if (ownPage) engine::FPDF_ClosePage(page);
         return err;

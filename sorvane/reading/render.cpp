@@ -64,23 +64,23 @@ bool sv_render_page(engine::Handle page, const float m[4], int width, int height
     if (!bitmap) return false;
     engine::FPDFBitmap_FillRect(bitmap, 0, 0, width, height, 0);
     engine::FPDF_RenderPageBitmapWithMatrix(bitmap, page, matrix, clip, 0);
+    int rotated = (b != 0 || c != 0) ? 1 : 0;
+    // The engine's pixels are shared with this process and, with packed rows, already in
+    // the brush format: the bitmap itself holds the rendering until it is released.
+    auto *shared = static_cast<uint32_t *>(engine::FPDFBitmap_GetBuffer(bitmap));
+    if (shared && engine::FPDFBitmap_GetStride(bitmap) == width * 4) {
+        *out = {shared, width, height, rotated, bitmap};
+        return true;
+    }
     uint32_t *pixels = sv_copy_bitmap(bitmap, width, height);
     engine::FPDFBitmap_Destroy(bitmap);
     if (!pixels) return false;
-    *out = {pixels, width, height, (b != 0 || c != 0) ? 1 : 0};
+    *out = {pixels, width, height, rotated, 0};
     return true;
 }
 
-int sv_render_again(engine::Handle page, const double matrix[4], int width, int height, uint32_t **pixels,
-                    int *recordWidth, int *recordHeight, int *rotated)
+void sv_release_pixels(uint32_t *pixels, engine::Handle bitmap)
 {
-    const float m[4] = {float(matrix[0]), float(matrix[1]), float(matrix[2]), float(matrix[3])};
-    SvRendering r;
-    if (!sv_render_page(page, m, width, height, &r)) return 0;
-    sv_system().freeMem(*pixels);
-    *pixels = r.pixels;
-    *recordWidth = r.width;
-    *recordHeight = r.height;
-    *rotated = r.rotated;
-    return 1;
+    if (bitmap) engine::FPDFBitmap_Destroy(bitmap);
+    else sv_system().freeMem(pixels);
 }
