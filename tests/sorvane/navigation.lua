@@ -92,6 +92,17 @@ for _, c in ipairs(outlines) do
 end
 T.fails("Cannot find specified PDF document!", pdf.GetBookmarks, 42)
 
+-- A very deep outline is cut at 256 levels: the last level listed has no children.
+pdf.OpenDocument(6, fx .. "/deep.pdf")
+local level, t = 0, pdf.GetBookmarks(6)
+while t[0] do
+  level = level + 1
+  T.eq(t[0].title, "L" .. level, "title at level " .. level)
+  t = t[0].children
+end
+T.eq(level, 256, "levels listed")
+pdf.CloseDocument(6)
+
 -- Information entries, against poppler's pdfinfo.
 local function pdfinfo(file)
   local p = assert(io.popen(string.format("pdfinfo -enc UTF-8 '%s'", file)))
