@@ -52,6 +52,13 @@ local expected = table.concat({
 T.eq(describe_links(pdf.GetPageLinks(3, 1)), expected, "links of every action kind")
 T.eq(math.type(pdf.GetPageLinks(3, 1)[0].target), "integer", "a page target is a number")
 
+-- Without memory for a path or URI the target is empty; the next link of the kind is whole.
+FailAllocation(1, "uribuf")
+T.eq(pdf.GetPageLinks(3, 1)[1].target, "", "URI without memory")
+FailAllocation(1, "launchbuf")
+local partial = pdf.GetPageLinks(3, 1)
+T.eq(partial[2].target .. "|" .. partial[3].target, "|other.pdf", "launch without memory, then a remote go-to")
+
 -- GetBrush hands out the same table as its second result when asked to.
 T.eq(select("#", pdf.GetBrush(3, 1, 7)), 0, "a numbered brush alone gives no results")
 local zero, links = pdf.GetBrush(3, 1, 8, 0, 1)
@@ -91,6 +98,13 @@ for _, c in ipairs(outlines) do
   T.eq(describe_bookmarks(pdf.GetBookmarks(c[1])), c[2], c[3])
 end
 T.fails("Cannot find specified PDF document!", pdf.GetBookmarks, 42)
+-- A title without memory is left out; the rest of the entry stays.
+for _, tag in ipairs({"buf", "ubuf"}) do
+  FailAllocation(1, tag)
+  local first = pdf.GetBookmarks(2)[0]
+  T.eq(first.title, nil, "title without memory for " .. tag)
+  T.eq(first.children[0].title, "First chapter", "the next title")
+end
 
 -- A very deep outline is cut at 256 levels: the last level listed has no children.
 pdf.OpenDocument(6, fx .. "/deep.pdf")
@@ -127,6 +141,12 @@ T.eq(pdf.GetMetaText(2, "Title"), "Café crème", "Latin-1 title")
 T.eq(pdf.GetMetaText(4, "Title"), "Ωmega → Ж", "title beyond Latin-1")
 T.eq(pdf.GetMetaText(2, "NoSuchEntry"), "", "unknown entry")
 T.fails("Cannot find specified PDF document!", pdf.GetMetaText, 42, "Title")
+for _, tag in ipairs({"buf", "ubuf"}) do
+  FailAllocation(1, tag)
+  T.eq(pdf.GetMetaText(2, "Title"), "", "title without memory for " .. tag)
+  FailAllocation(1, tag)
+  T.eq(pdf.GetPageLabel(2, 2), "", "label without memory for " .. tag)
+end
 
 -- Page labels, from pages that were never loaded.
 local labels = {{2, 1, "i"}, {2, 2, "A-1"}, {2, 3, "A-2"}, {1, 1, ""}, {1, 2, ""}}

@@ -110,6 +110,17 @@ T.eq(pdf.GetText(2, 3, 6, 1), "", "the low half alone")
 T.eq(pdf.GetText(2, 3, 4, 4), " " .. bold .. " ", "the pair inside a range")
 T.eq(pdf.GetBoundedText(2, 3, 0, 200, 300, 0), "Bold " .. bold .. " here", "bounded text outside the BMP")
 
+-- Out of memory for either buffer of GetText or GetBoundedText; nothing is left
+-- behind (the host reports held memory at exit).
+for _, tag in ipairs({"buf", "outbuf"}) do
+  FailAllocation(1, tag)
+  T.fails("Out of memory! (error 1000)", pdf.GetText, 1, 1, 0, -1)
+  FailAllocation(1, tag)
+  T.fails("Out of memory! (error 1000)", pdf.GetBoundedText, 1, 1, 0, 300, 200, 0)
+end
+FailAllocation(0)
+T.eq(pdf.GetText(1, 1, 0, 5), "Hello", "text once memory is there again")
+
 -- Whole pages agree with poppler's pdftotext, white space aside.
 local function normal(s) return (s:gsub("%s+", " "):gsub("^ ", ""):gsub(" $", "")) end
 local function pdftotext(file, page)
