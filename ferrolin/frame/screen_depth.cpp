@@ -1,5 +1,6 @@
-// The depth of the active screen. The widget layer draws into true-colour
-// screens only so far; a palette screen has 8 or fewer bit planes.
+// The depth of the active screen: the widget layer's screen. A palette screen
+// has 8 or fewer bit planes.
+#include "toolkit/screen.h"
 #include "toolkit_link.h"
 
-int fl_screen_depth() { return 32; }
+int fl_screen_depth() { return tk::screen().depth; }
