@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev
   ttf-bitstream-vera fonts-dejavu-core libfreetype-dev libfontconfig-dev
   libcairo2-dev libpango1.0-dev liblitehtml-dev
-  openssl
+  openssl ca-certificates
   qpdf poppler-utils fonts-dejavu-extra
 )
 
