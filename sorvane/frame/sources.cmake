@@ -3,5 +3,4 @@ set(SV_FRAME_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/lifecycle.cpp
   ${CMAKE_CURRENT_LIST_DIR}/libraries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/errors.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/commands.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/pending.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/commands.cpp)
