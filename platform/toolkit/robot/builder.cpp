@@ -5,7 +5,8 @@
 // (value, max, info), "slider" (min, max, value), "scrollbar" (total,
 // visible, first, horiz), "list" (entries), "floattext", "rect", "hbar",
 // "busy", "colour" (rgb). Every node may give name, frame (a frame number),
-// title (frame title), disabled, weight, columns (groups), text, horiz.
+// title (frame title), disabled, weight, columns (groups), text, horiz, and
+// context (a table of menus, as for a window's menus, shown on a right click).
 #include "builder.h"
 
 #include "toolkit/toolkit.h"
@@ -90,7 +91,88 @@ struct Texts {
 Word w(const std::string &text) { return reinterpret_cast<Word>(text.c_str()); }
 Word w(Object *o) { return reinterpret_cast<Word>(o); }
 
+std::vector<Object *> g_contextMenus;
+
+// A menu (level 0) or a menu item (deeper) and the items inside it.
+Object *buildMenuEntry(const KsScriptServices &S, ScriptState *s, int pos, int level, const char **error)
+{
+    if (S.typeOf(s, pos) != KS_TYPE_TABLE) {
+        *error = "a menu or menu item must be a table";
+        return nullptr;
+    }
+    const Node node{S, s, pos};
+    size_t n;
+    std::string title;
+    if (S.getIndex(s, pos, 1) == KS_TYPE_STRING) title = S.toString(s, -1, &n);
+    S.pop(s, 1);
+    std::vector<Object *> children;
+    for (int64_t i = 2; S.getIndex(s, pos, i) == KS_TYPE_TABLE; ++i) {
+        Object *child = buildMenuEntry(S, s, S.top(s), level + 1, error);
+        S.pop(s, 1);
+        if (!child) {
+            for (Object *c : children) tk::disposeObject(c);
+            return nullptr;
+        }
+        children.push_back(child);
+    }
+    S.pop(s, 1);
+    const std::string shortcut = node.text("shortcut"), name = node.text("name");
+    std::vector<TagItem> tags;
+    auto add = [&](Word tag, Word value) { tags.push_back(TagItem{tag, value}); };
+    if (level == 0) {
+        add(tk::attr::MenuTitle, w(title));
+        if (node.number("disabled")) add(tk::attr::MenuEnabled, 0);
+    } else {
+        add(tk::attr::ItemTitle, title == "-" ? tk::attr::kMenuBarLabel : w(title));
+        if (!shortcut.empty()) add(tk::attr::ItemShortcut, w(shortcut));
+        if (node.number("command")) add(tk::attr::ItemCommandString, 1);
+        if (node.number("check")) add(tk::attr::ItemCheckit, 1);
+        if (node.number("checked")) add(tk::attr::ItemChecked, 1);
+        if (node.number("toggle")) add(tk::attr::ItemToggle, 1);
+        if (node.has("exclude")) add(tk::attr::ItemExclude, Word(node.number("exclude")));
+        if (node.number("disabled")) add(tk::attr::ItemEnabled, 0);
+    }
+    for (Object *c : children) add(tk::attr::FamilyChild, w(c));
+    add(tk::kTagDone, 0);
+    Object *object = tk::newObject(level == 0 ? "Menu.mui" : "Menuitem.mui", tags.data());
+    if (!object) {
+        *error = "the layer could not make the menu";
+        return nullptr;
+    }
+    if (!name.empty()) tk::setName(object, name.c_str());
+    return object;
+}
+
 } // namespace
+
+Object *buildMenustrip(const KsScriptServices &S, ScriptState *s, int pos, const char **error)
+{
+    if (S.typeOf(s, pos) != KS_TYPE_TABLE) {
+        *error = "menus must be a table";
+        return nullptr;
+    }
+    std::vector<TagItem> tags;
+    for (int64_t i = 1; S.getIndex(s, pos, i) == KS_TYPE_TABLE; ++i) {
+        Object *menu = buildMenuEntry(S, s, S.top(s), 0, error);
+        S.pop(s, 1);
+        if (!menu) {
+            for (const TagItem &t : tags) tk::disposeObject(reinterpret_cast<Object *>(t.data));
+            return nullptr;
+        }
+        tags.push_back(TagItem{tk::attr::FamilyChild, w(menu)});
+    }
+    S.pop(s, 1);
+    tags.push_back(TagItem{tk::kTagDone, 0});
+    Object *strip = tk::newObject("Menustrip.mui", tags.data());
+    if (!strip) *error = "the layer could not make the menu strip";
+    return strip;
+}
+
+void freeContextMenus()
+{
+    for (Object *strip : g_contextMenus) tk::disposeObject(strip);
+    g_contextMenus.clear();
+}
 
 Object *buildObject(const KsScriptServices &S, ScriptState *s, int pos, const char **error)
 {
@@ -230,5 +312,16 @@ Object *buildObject(const KsScriptServices &S, ScriptState *s, int pos, const ch
         tk::set(object, tk::attr::PenSpec, reinterpret_cast<Word>(&rgb));
     }
     if (!name.empty()) tk::setName(object, name.c_str());
+    if (node.has("context")) {
+        S.getField(s, pos, "context");
+        Object *strip = buildMenustrip(S, s, S.top(s), error);
+        S.pop(s, 1);
+        if (!strip) {
+            tk::disposeObject(object);
+            return nullptr;
+        }
+        g_contextMenus.push_back(strip);
+        tk::set(object, tk::attr::ContextMenu, w(strip));
+    }
     return object;
 }

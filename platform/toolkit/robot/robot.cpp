@@ -232,6 +232,23 @@ int cmd_ContextMenu(ScriptState *s)
     return 0;
 }
 
+// OpenMenu(target[, path$]): a window's menu by its path, or a widget's
+// context menu (its first menu without a path).
+int cmd_OpenMenu(ScriptState *s)
+{
+    tk::Target target;
+    size_t n;
+    if (!readTarget(s, 1, &target)) return KS_ERR_USAGE;
+    tk::openMenu(target, S().optString(s, 2, "", &n));
+    return 0;
+}
+
+int cmd_CloseMenu(ScriptState *)
+{
+    tk::closeMenu();
+    return 0;
+}
+
 int cmd_Drag(ScriptState *s)
 {
     tk::Target target;
@@ -345,7 +362,19 @@ int cmd_Window(ScriptState *s)
         g_api->system->setErrorString(error);
         return KS_ERR_UNKNOWN_OPTION;
     }
+    tk::Object *strip = nullptr;
+    if (S().getField(s, 1, "menus") != KS_TYPE_NIL) {
+        strip = buildMenustrip(S(), s, S().top(s), &error);
+        if (!strip) {
+            S().pop(s, 1);
+            tk::disposeObject(root);
+            g_api->system->setErrorString(error);
+            return KS_ERR_UNKNOWN_OPTION;
+        }
+    }
+    S().pop(s, 1);
     tk::Object *window = tk::newObject("Window.mui", tk::TagList{{tk::attr::WinTitle, tk::Word(title.c_str())},
+                                                                {tk::attr::WinMenustrip, tk::Word(strip)},
                                                                 {tk::attr::WinRootObject, tk::Word(root)},
                                                                 {tk::attr::WinWidth, tk::Word(size[0])},
                                                                 {tk::attr::WinHeight, tk::Word(size[1])},
@@ -377,6 +406,7 @@ int cmd_FreeWindows(ScriptState *)
 {
     for (tk::Object *app : g_apps) tk::disposeObject(app);
     g_apps.clear();
+    freeContextMenus();
     return 0;
 }
 
@@ -399,6 +429,47 @@ int cmd_Screenshot(ScriptState *s)
         result = tk::saveScreenPng(path.c_str());
     }
     S().pushInteger(s, result == 0 ? 1 : 0);
+    return 1;
+}
+
+// Overlay(kind$[, part]) -> shown, left, top, width, height: the "menu" or
+// "requester" on the screen; with a part number (from 1) the box of that
+// menu row or button, in screen coordinates. Nothing shown: 0.
+int cmd_Overlay(ScriptState *s)
+{
+    size_t n;
+    const std::string kind = S().checkString(s, 1, &n);
+    if (kind != "menu" && kind != "requester") return badOption(kind.c_str());
+    const tk::Overlay &o = kind == "menu" ? tk::screen().menu : tk::screen().requester;
+    tk::Rect box = o.box;
+    if (S().argCount(s) >= 2) {
+        const int64_t part = S().checkInteger(s, 2);
+        if (part < 1 || size_t(part) > o.parts.size()) box = tk::Rect{};
+        else box = tk::Rect{o.box.x + o.parts[size_t(part - 1)].x, o.box.y + o.parts[size_t(part - 1)].y,
+                            o.parts[size_t(part - 1)].width, o.parts[size_t(part - 1)].height};
+    }
+    S().pushInteger(s, o.shown ? 1 : 0);
+    S().pushInteger(s, box.x);
+    S().pushInteger(s, box.y);
+    S().pushInteger(s, box.width);
+    S().pushInteger(s, box.height);
+    return 5;
+}
+
+// ScreenPixel(x, y) -> 0xRRGGBB of the screen as a screenshot shows it.
+int cmd_ScreenPixel(ScriptState *s)
+{
+    S().pushInteger(s, tk::screenPixel(int(S().checkInteger(s, 1)), int(S().checkInteger(s, 2))));
+    return 1;
+}
+
+// RequesterShot(path$) -> ok: the picture of the last requester as a PNG.
+int cmd_RequesterShot(ScriptState *s)
+{
+    size_t n;
+    const std::string path = S().checkString(s, 1, &n);
+    const tk::BitMap *picture = tk::screen().lastRequester;
+    S().pushInteger(s, picture && tk::savePng(picture, path.c_str()) == 0 ? 1 : 0);
     return 1;
 }
 
@@ -458,6 +529,8 @@ const CommandEntry kCommands[] = {
     {"Activate", targetOnly<tk::activate>},
     {"Menu", targetOnly<tk::pickMenu>},
     {"ContextMenu", cmd_ContextMenu},
+    {"OpenMenu", cmd_OpenMenu},
+    {"CloseMenu", cmd_CloseMenu},
     {"Close", targetOnly<tk::closeWindow>},
     {"Drag", cmd_Drag},
     {"Row", cmd_Row},
@@ -474,6 +547,9 @@ const CommandEntry kCommands[] = {
     {"FreeWindows", cmd_FreeWindows},
     {"Screenshot", cmd_Screenshot},
     {"Pixel", cmd_Pixel},
+    {"Overlay", cmd_Overlay},
+    {"ScreenPixel", cmd_ScreenPixel},
+    {"RequesterShot", cmd_RequesterShot},
     {"Box", cmd_Box},
     {"Resize", cmd_Resize},
     {"Screen", cmd_Screen},
@@ -497,6 +573,8 @@ const HelpString kHelp[] = {
     {"robot.Activate(target) -- activate a window or a widget", 0},
     {"robot.Menu(target) -- pick a menu item by name or {window=,label=\"Menu/Item\"}", 0},
     {"robot.ContextMenu(target,path$) -- pick \"Menu/Item\" from a widget's context menu", 0},
+    {"robot.OpenMenu(target[,path$]) -- open a window's menu or a widget's context menu and leave it open", 0},
+    {"robot.CloseMenu() -- close the open menu", 0},
     {"robot.Close(target) -- click a window's close gadget", 0},
     {"robot.Drag(target,value) -- drag a slider or scrollbar to a value", 0},
     {"robot.Row(target,row[,column,double]) -- click a list row", 0},
@@ -513,6 +591,9 @@ const HelpString kHelp[] = {
     {"robot.FreeWindows() -- dispose the robot's windows", 0},
     {"ok=robot.Screenshot(path$[,window$]) -- save a window or the screen as PNG", 0},
     {"rgb=robot.Pixel(window$,x,y) -- a pixel of a window", 0},
+    {"shown,l,t,w,h=robot.Overlay(kind$[,part]) -- the open \"menu\" or shown \"requester\", or a row or button of it", 0},
+    {"rgb=robot.ScreenPixel(x,y) -- a pixel of the screen with windows, requester and menu", 0},
+    {"ok=robot.RequesterShot(path$) -- save the last requester's picture as PNG", 0},
     {"l,t,w,h=robot.Box(target) -- a widget's box, or a window's place on the screen", 0},
     {"ok=robot.Resize(window$,w,h) -- resize a window's inside", 0},
     {"ok=robot.Screen(w,h,depth[,format]) -- configure the screen while no window is open", 0},

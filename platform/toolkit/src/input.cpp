@@ -1,6 +1,10 @@
 #include "toolkit/input.h"
 
 #include "class_support.h"
+#include "draw/overlays.h"
+#include "toolkit/layout.h"
+#include "toolkit/screen.h"
+#include "toolkit/text.h"
 #include "toolkit/find.h"
 #include "toolkit/world.h"
 
@@ -189,6 +193,7 @@ bool enabledChain(Object *item)
 const char *pickItem(Object *item, Object *contextOwner)
 {
     if (!isA(item, "Menuitem.mui")) return "not a menu item";
+    if (getOr(item, attr::ItemTitle, 0) == attr::kMenuBarLabel) return "a separator cannot be picked";
     if (!item->children.empty()) return "a submenu cannot be picked";
     if (!enabledChain(item)) return "menu item disabled";
     if (getOr(item, attr::ItemCheckit, 0)) {
@@ -301,8 +306,48 @@ void keyPress(Object *target, const KeySpec &key, uint32_t qualifier)
     }
 }
 
+// Opens the menu an OpenMenu action names where a person would see it: a
+// strip's menu under the window's title bar, below its own title; a
+// context menu at the middle of its widget.
+void openMenuNow(const InputAction &a, Object *target)
+{
+    Object *window = windowOf(target);
+    if (!window) return drop(a, "not in a window");
+    if (const char *why = refusal(target)) return drop(a, why);
+    const Rect place = windowBox(window);
+    if (place.empty()) return drop(a, "window not open");
+    Object *strip = nullptr;
+    int x = 0, y = 0;
+    if (target == window || isA(target, "Menustrip.mui")) {
+        strip = isA(target, "Menustrip.mui") ? target : reinterpret_cast<Object *>(getOr(window, attr::WinMenustrip, 0));
+        x = place.x + int(SWord(getOr(window, attr::WinBorderLeft, 0)));
+        y = place.y + int(SWord(getOr(window, attr::WinBorderTop, 0)));
+    } else {
+        strip = reinterpret_cast<Object *>(getOr(target, attr::ContextMenu, 0));
+        const Rect box = objectBox(target);
+        x = place.x + box.x + box.width / 2;
+        y = place.y + box.y + box.height / 2;
+    }
+    if (!strip) return drop(a, target == window ? "no menu strip" : "no context menu");
+    Object *menu = a.text.empty() ? (strip->children.empty() ? nullptr : strip->children.front())
+                                  : findMenuPath(strip, a.text);
+    if (!menu) return drop(a, "no such menu");
+    if (menu->children.empty() && !isA(menu, "Menu.mui")) return drop(a, "not a menu");
+    // A strip's menus stand side by side: each opens below its own title.
+    if (menu->parent == strip && (target == window || isA(target, "Menustrip.mui")))
+        for (Object *m : strip->children) {
+            if (m == menu) break;
+            x += measureText(shownText(reinterpret_cast<const char *>(getOr(m, attr::Label, 0)), true).c_str(),
+                             TextOptions{})
+                     .width +
+                 16;
+        }
+    if (openMenuPicture(menu, x, y, window) != 0) drop(a, "menu could not be drawn");
+}
+
 void process(const InputAction &a)
 {
+    if (a.kind == InputAction::CloseMenu) return;
     Object *target = resolveTarget(a.target);
     if (!target) return drop(a, "no such object");
     if (a.kind == InputAction::MenuPick) {
@@ -329,6 +374,7 @@ void process(const InputAction &a)
         if (const char *bad = pickItem(item, target)) drop(a, bad);
         return;
     }
+    if (a.kind == InputAction::OpenMenu) return openMenuNow(a, target);
     if (a.kind == InputAction::Popup) {
         if (const char *why = refusal(target)) return drop(a, why);
         if (a.value == 0)
@@ -427,6 +473,8 @@ void process(const InputAction &a)
     }
     case InputAction::MenuPick:
     case InputAction::ContextMenu:
+    case InputAction::OpenMenu:
+    case InputAction::CloseMenu:
     case InputAction::Popup: return;
     }
 }
@@ -490,6 +538,15 @@ void pickContextMenu(const Target &widget, const char *path)
     a.text = path ? path : "";
     queueAction(a);
 }
+
+void openMenu(const Target &target, const char *path)
+{
+    InputAction a = make(InputAction::OpenMenu, target);
+    a.text = path ? path : "";
+    queueAction(a);
+}
+
+void closeMenu() { queueAction(make(InputAction::CloseMenu, Target{})); }
 
 void closeWindow(const Target &target) { queueAction(make(InputAction::CloseWindow, target)); }
 
@@ -567,6 +624,8 @@ int processNextAction()
     InputAction *a = w.input.front();
     w.input.pop_front();
     g_actionTime = a->timeMs;
+    hideRequester();
+    closeMenuPicture();
     process(*a);
     delete a;
     return 1;

@@ -1,5 +1,6 @@
 #include "toolkit/requester.h"
 
+#include "draw/overlays.h"
 #include "toolkit/world.h"
 
 #include <cctype>
@@ -206,11 +207,18 @@ long messageRequest(Object *application, Object *window, const char *title, cons
                     const char *format, const Word *args, size_t count)
 {
     (void)application;
-    (void)window;
     RequestRecord *r = logRequest(RequestKind::Message, title);
     r->body = formatBody(format, args, count);
     r->buttons = buttons ? buttons : "";
     r->icon = icon;
+    // The requester is drawn as it would stand on the screen; a picture
+    // that cannot be made does not keep the answer from coming.
+    RequesterLook look;
+    look.title = r->title;
+    look.body = r->body;
+    look.buttons = r->buttons;
+    look.icon = icon;
+    showRequesterWindow(look, window);
     const std::vector<std::string> labels = buttonLabels(buttons);
     const size_t n = labels.size();
 
@@ -268,6 +276,13 @@ bool textRequest(RequestKind kind, const char *title, const char *initial, const
     r->initial = initial ? initial : "";
     r->pattern = pattern ? pattern : "";
     r->saveMode = saveMode;
+    static const char *const kWhat[] = {"", "File", "Drawer", "Font", ""};
+    RequesterLook look;
+    look.title = r->title;
+    look.body = std::string("\33b") + kWhat[int(kind)] + ":\33n " + r->initial;
+    if (kind == RequestKind::File && !r->pattern.empty()) look.body += "\n\33bPattern:\33n " + r->pattern;
+    look.buttons = saveMode ? "*Save|Cancel" : "*OK|Cancel";
+    showRequesterWindow(look, nullptr);
     if (RequestAnswer *a = nextAnswer()) {
         if (a->kind == RequestAnswer::Text) {
             r->accepted = true;
@@ -289,6 +304,15 @@ bool colourRequest(const char *title, uint32_t initialRgb, uint32_t *rgb)
     RequestRecord *r = logRequest(RequestKind::Colour, title);
     r->initialRgb = initialRgb & 0xFFFFFF;
     r->rgb = r->initialRgb;
+    char hex[16];
+    snprintf(hex, sizeof hex, "#%06X", unsigned(r->initialRgb));
+    RequesterLook look;
+    look.title = r->title;
+    look.body = std::string("\33bColour:\33n ") + hex;
+    look.buttons = "*OK|Cancel";
+    look.swatch = true;
+    look.swatchRgb = r->initialRgb;
+    showRequesterWindow(look, nullptr);
     if (RequestAnswer *a = nextAnswer()) {
         if (a->kind == RequestAnswer::Colour) {
             r->accepted = true;

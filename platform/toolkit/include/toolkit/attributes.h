@@ -232,6 +232,7 @@ constexpr Word MenustripEnabled = 0x8042815B;
 constexpr Word MenuTitle = 0x8042A0E3;
 constexpr Word MenuEnabled = 0x8042ED48;
 constexpr Word ItemTitle = 0x804218BE;
+constexpr Word kMenuBarLabel = ~Word(0);   // an ItemTitle that makes the item a separator line
 constexpr Word ItemShortcut = 0x80422030;
 constexpr Word ItemCheckit = 0x80425ACE;
 constexpr Word ItemChecked = 0x8042562A;

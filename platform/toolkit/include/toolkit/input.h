@@ -65,10 +65,11 @@ struct Target {
 
 struct InputAction {
     enum Kind {
-        Click, Toggle, Type, Key, Activate, MenuPick, ContextMenu, CloseWindow, Drag, RowClick, Drop, Wheel, Raw, Popup
+        Click, Toggle, Type, Key, Activate, MenuPick, ContextMenu, CloseWindow, Drag, RowClick, Drop, Wheel, Raw, Popup,
+        OpenMenu, CloseMenu
     } kind = Click;
     Target target;
-    std::string text;                 // Type: the text; Key: a key name; MenuPick, ContextMenu: a "Menu/Item" path
+    std::string text;                 // Type: the text; Key: a key name; MenuPick, ContextMenu, OpenMenu: a "Menu/Item" path
     uint32_t qualifier = 0;
     long value = 0;                   // Drag: value; RowClick: row; Wheel: steps (negative up)
     int column = 0;                   // RowClick: the column
@@ -93,6 +94,13 @@ void pickMenu(const Target &target);
 // An item of a widget's context menu by its "Menu/Item" path: the widget's
 // context menu trigger reports the item.
 void pickContextMenu(const Target &widget, const char *path);
+// Opens a menu and leaves it open, drawn over the windows (screen.h): for a
+// window, the menu of its strip that `path` names ("Project", or
+// "Project/Recent" for a submenu); for a widget, a menu of its context menu
+// (the first one when `path` is empty). The next action closes it, whatever
+// it is; closeMenu does only that.
+void openMenu(const Target &target, const char *path);
+void closeMenu();
 void closeWindow(const Target &target);
 void drag(const Target &target, long value);
 void clickRow(const Target &target, long row, int column = 0, bool doubleClick = false);
@@ -112,7 +120,8 @@ void clearInput();
 // Resolves a target to a live object, or null.
 Object *resolveTarget(const Target &target);
 // Handles the next queued action: 1 when one was handled or dropped, 0 when
-// none is queued. The pump calls it; tests rarely need to.
+// none is queued. A requester or menu on the screen goes first, as the
+// person doing the action would have answered or left it. The pump calls it; tests rarely need to.
 int processNextAction();
 
 } // namespace tk

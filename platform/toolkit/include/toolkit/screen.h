@@ -25,6 +25,19 @@ struct ScreenObserver {
     void (*damaged)(void *data, Object *window, const Rect &area) = nullptr; // window coordinates
 };
 
+// A picture shown over the windows for a while: the menu the robot opened,
+// or the requester being shown. `parts` are its rows (menu items, in order,
+// separators included) or its buttons (from the left), in the picture's
+// coordinates; `owner` only identifies the window it belongs to and is
+// never followed.
+struct Overlay {
+    BitMap *picture = nullptr;
+    Rect box; // on the screen
+    std::vector<Rect> parts;
+    bool shown = false;
+    const void *owner = nullptr;
+};
+
 struct Screen {
     int width = 1024, height = 768;
     int depth = 32;
@@ -35,7 +48,9 @@ struct Screen {
     std::vector<Object *> windows;  // open windows, back to front
     ScreenObserver observer;
     uint64_t layouts = 0, fullDraws = 0, updateDraws = 0; // counted for tests and benchmarks
-    BitMap *lastRequester = nullptr; // the picture of the last requester shown
+    BitMap *lastRequester = nullptr; // the picture of the last requester shown (kept after it goes)
+    Overlay requester;               // its place, its buttons, whether it is on the screen
+    Overlay menu;                    // the menu opened by the robot, while it is open
 };
 
 // The screen, made on first use (1024 x 768, 32-bit ARGB).
@@ -65,8 +80,21 @@ void screenAddWindow(Object *window);
 void screenRemoveWindow(Object *window);
 void noteDamage(Object *window, const Rect &area);
 
-// The screen with every open window on it, back to front; freed by the caller.
+// Requesters and menus over the windows. A requester stays on the screen
+// from the moment it is shown until the next input action is handled (its
+// picture stays in lastRequester); an opened menu stays until it is closed,
+// an item is picked or any other action is handled, or its window closes.
+void showRequesterPicture(BitMap *picture, const Rect &box, const std::vector<Rect> &buttons);
+void hideRequester();
+void showMenuPicture(BitMap *picture, const Rect &box, const std::vector<Rect> &rows, const void *window);
+void closeMenuPicture();
+
+// The screen with every open window on it, back to front, and the requester
+// and menu shown over them; freed by the caller.
 BitMap *composeScreen();
+// The colour a screenshot of the screen shows at (x, y), without composing
+// the whole screen; 0 outside it.
+uint32_t screenPixel(int x, int y);
 // PNG files, 8-bit RGB. 0 or an error code.
 int savePng(const BitMap *bitmap, const char *path);
 int saveWindowPng(Object *window, const char *path);

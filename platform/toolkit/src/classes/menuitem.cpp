@@ -1,6 +1,7 @@
 // Menuitem.mui: an entry of a menu, or a submenu when it has items itself.
 // A check item is ticked when picked (a toggle item flips); ticking it
 // unticks the sibling items its exclude mask names (bit n = the n-th item).
+// The title kMenuBarLabel makes the item a separator line.
 #include "class_support.h"
 
 namespace tk {
@@ -9,6 +10,7 @@ namespace {
 
 struct ItemData {
     std::string title, shortcut;
+    bool separator = false; // titled kMenuBarLabel: a line between items
     bool checkit = false, checked = false, toggle = false, enabled = true, commandString = false;
     Word exclude = 0;
 };
@@ -33,7 +35,11 @@ void applySet(Object *object, ItemData *d, const TagItem *tags, bool creating)
         const Word v = w.data();
         const bool q = w.quiet();
         switch (w.tag()) {
-        case attr::ItemTitle: setText(object, d->title, attr::ItemTitle, v, q); break;
+        case attr::ItemTitle:
+            // The bar label is a marker, not a text: the item becomes a separator.
+            d->separator = v == attr::kMenuBarLabel;
+            setText(object, d->title, attr::ItemTitle, d->separator ? 0 : v, q);
+            break;
         case attr::ItemShortcut: setText(object, d->shortcut, attr::ItemShortcut, v, q); break;
         case attr::ItemCheckit: d->checkit = v != 0; break;
         case attr::ItemChecked:
@@ -65,7 +71,7 @@ Word dispatch(Class *cls, Object *object, const Word *msg)
     case method::Get: {
         ItemData *d = instance<ItemData>(cls, object);
         switch (msgGetAttr(msg)) {
-        case attr::ItemTitle:
+        case attr::ItemTitle: return answer(msg, d->separator ? attr::kMenuBarLabel : textWord(d->title));
         case attr::Label: return answer(msg, textWord(d->title));
         case attr::ItemShortcut: return answer(msg, d->shortcut.empty() ? 0 : textWord(d->shortcut));
         case attr::ItemCheckit: return answer(msg, d->checkit);

@@ -53,6 +53,7 @@ void resetScreen()
     World &w = world();
     if (w.screen) {
         freeBitMap(w.screen->lastRequester);
+        freeBitMap(w.screen->menu.picture);
         delete w.screen;
         w.screen = nullptr;
     }
@@ -89,6 +90,7 @@ void screenRemoveWindow(Object *window)
     auto it = std::find(s.windows.begin(), s.windows.end(), window);
     if (it == s.windows.end()) return;
     s.windows.erase(it);
+    if (s.menu.shown && s.menu.owner == window) closeMenuPicture();
     if (s.observer.windowGone) s.observer.windowGone(s.observer.data, window);
 }
 
@@ -96,6 +98,37 @@ void noteDamage(Object *window, const Rect &area)
 {
     Screen &s = screen();
     if (s.observer.damaged && !area.empty()) s.observer.damaged(s.observer.data, window, area);
+}
+
+void showRequesterPicture(BitMap *picture, const Rect &box, const std::vector<Rect> &buttons)
+{
+    Screen &s = screen();
+    freeBitMap(s.lastRequester);
+    s.lastRequester = picture;
+    s.requester.picture = picture;
+    s.requester.box = box;
+    s.requester.parts = buttons;
+    s.requester.shown = picture != nullptr;
+}
+
+void hideRequester() { screen().requester.shown = false; }
+
+void showMenuPicture(BitMap *picture, const Rect &box, const std::vector<Rect> &rows, const void *window)
+{
+    Screen &s = screen();
+    freeBitMap(s.menu.picture);
+    s.menu.picture = picture;
+    s.menu.box = box;
+    s.menu.parts = rows;
+    s.menu.owner = window;
+    s.menu.shown = picture != nullptr;
+}
+
+void closeMenuPicture()
+{
+    Screen &s = screen();
+    freeBitMap(s.menu.picture);
+    s.menu = Overlay{};
 }
 
 BitMap *composeScreen()
@@ -113,7 +146,26 @@ BitMap *composeScreen()
         const Rect box = windowBox(window);
         if (bm) bltBitMapRastPort(bm, 0, 0, &rp, box.x, box.y, bm->width, bm->height, 0xC0);
     }
+    for (const Overlay *overlay : {&s.requester, &s.menu})
+        if (overlay->shown && overlay->picture)
+            bltBitMapRastPort(overlay->picture, 0, 0, &rp, overlay->box.x, overlay->box.y, overlay->picture->width,
+                              overlay->picture->height, 0xC0);
     return picture;
+}
+
+uint32_t screenPixel(int x, int y)
+{
+    Screen &s = screen();
+    if (x < 0 || y < 0 || x >= s.width || y >= s.height) return 0;
+    for (const Overlay *overlay : {&s.menu, &s.requester})
+        if (overlay->shown && overlay->picture && overlay->box.contains(x, y))
+            return readRgb(overlay->picture, x - overlay->box.x, y - overlay->box.y);
+    for (auto it = s.windows.rbegin(); it != s.windows.rend(); ++it) {
+        const Rect box = windowBox(*it);
+        if (windowBitMap(*it) && box.contains(x, y)) return readRgb(windowBitMap(*it), x - box.x, y - box.y);
+    }
+    if (y < s.titleBarHeight - 1) return kColShine;
+    return y == s.titleBarHeight - 1 ? kColShadow : kColScreen;
 }
 
 int saveWindowPng(Object *window, const char *path)
