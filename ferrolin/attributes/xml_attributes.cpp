@@ -79,10 +79,10 @@ int convert_color(uint32_t tag, const char *value, uintptr_t *data)
     fl_spread_color(rgb, components);
     if (tag == FL_TAG_BACKGROUND) {
         // An image specification of the three components.
-        auto *spec = static_cast<char *>(fl_system().allocMem(64, 1, "tikocolor"));
-        if (!spec) return KS_ERR_MEMORY;
-        std::snprintf(spec, 64, "2:%.8x,%.8x,%.8x", components[0], components[1], components[2]);
-        *data = reinterpret_cast<uintptr_t>(spec);
+        auto *imageText = static_cast<char *>(fl_system().allocMem(64, 1, "tikocolor"));
+        if (!imageText) return KS_ERR_MEMORY;
+        std::snprintf(imageText, 64, "2:%.8x,%.8x,%.8x", components[0], components[1], components[2]);
+        *data = reinterpret_cast<uintptr_t>(imageText);
     } else {
         auto *record = static_cast<uint32_t *>(fl_system().allocMem(sizeof components, 0, "tikocolor"));
         if (!record) return KS_ERR_MEMORY;

@@ -44,10 +44,10 @@ void fail_allocation(long nth, const char *tag)
 void configure_failures_from_env()
 {
     // KESTRUNE_FAIL_ALLOC=N or N:tag makes the N-th allocation (of that tag) fail.
-    const char *spec = std::getenv("KESTRUNE_FAIL_ALLOC");
-    if (!spec || !*spec) return;
+    const char *setting = std::getenv("KESTRUNE_FAIL_ALLOC");
+    if (!setting || !*setting) return;
     char *end = nullptr;
-    long n = std::strtol(spec, &end, 10);
+    long n = std::strtol(setting, &end, 10);
     fail_allocation(n, end && *end == ':' ? end + 1 : nullptr);
 }
 

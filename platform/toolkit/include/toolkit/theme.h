@@ -67,7 +67,7 @@ struct FrameSpec {
     bool field;       // the inside is a white field
 };
 
-// The spec of a frame kind (unknown kinds are no frame).
+// The description of a frame kind (unknown kinds are no frame).
 const FrameSpec &frameSpec(Word frame);
 
 } // namespace tk

@@ -45,14 +45,14 @@ void drawBevel(RastPort *rp, const Rect &box, BevelStyle style, bool pressed)
 
 void drawFrame(RastPort *rp, const Rect &box, Word frame, const char *title, bool pressed, uint32_t background)
 {
-    const FrameSpec &spec = frameSpec(frame);
+    const FrameSpec &look = frameSpec(frame);
     const bool titled = title && *title;
     const int th = titled ? fontHeight(kFontTitle) : 0;
     const Rect edge{box.x, box.y + th / 2, box.width, box.height - th / 2};
-    if (spec.field && spec.border > 0)
-        rectFill(rp, edge.x + spec.border, edge.y + spec.border, edge.x + edge.width - 1 - spec.border,
-                 edge.y + edge.height - 1 - spec.border, kColField);
-    if (spec.border > 0) drawBevel(rp, edge, spec.style, pressed);
+    if (look.field && look.border > 0)
+        rectFill(rp, edge.x + look.border, edge.y + look.border, edge.x + edge.width - 1 - look.border,
+                 edge.y + edge.height - 1 - look.border, kColField);
+    if (look.border > 0) drawBevel(rp, edge, look.style, pressed);
     if (!titled) return;
     TextOptions options;
     options.font = kFontTitle;
