@@ -5,6 +5,8 @@
 //   creation_bench BIN_DIR [REPS]
 #include <hpdf.h>
 
+#include "../common/measure.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -39,11 +41,6 @@ bool build_direct(const std::string &path)
     return ok;
 }
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[(v.size() - 1) / 2];
-}
 
 } // namespace
 

@@ -5,6 +5,8 @@
 //   render_bench BIN_DIR [REPS]
 #include <hpdf.h>
 
+#include "../common/measure.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -107,14 +109,6 @@ struct Pdfium {
     int (*mediaBox)(void *, float *, float *, float *, float *);
 };
 
-template <typename F> void bind(void *lib, F &f, const char *name)
-{
-    f = reinterpret_cast<F>(dlsym(lib, name));
-    if (!f) {
-        std::fprintf(stderr, "engine library lacks %s\n", name);
-        std::exit(1);
-    }
-}
 
 void render(const Pdfium &p, void *page, float scale, uint32_t *&out)
 {
@@ -148,11 +142,6 @@ void white_background(const Pdfium &p, void *page)
     p.insertAt(page, path, 0);
 }
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[(v.size() - 1) / 2];
-}
 
 } // namespace
 

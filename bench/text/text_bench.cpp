@@ -7,6 +7,8 @@
 
 #include <hpdf.h>
 
+#include "../common/measure.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -64,20 +66,7 @@ struct Pdfium {
     void (*findClose)(void *);
 };
 
-template <typename F> void bind(void *lib, F &f, const char *name)
-{
-    f = reinterpret_cast<F>(dlsym(lib, name));
-    if (!f) {
-        std::fprintf(stderr, "engine library lacks %s\n", name);
-        std::exit(1);
-    }
-}
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[(v.size() - 1) / 2];
-}
 
 // What GetText does for a whole page, minus the plugin: count, fetch, convert.
 size_t page_text(const Pdfium &p, void *text)
