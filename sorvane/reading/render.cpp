@@ -10,9 +10,10 @@ void sv_add_white_background(engine::Handle page)
 {
     float left = 0, bottom = 0, right = 0, top = 0;
     engine::FPDFPage_GetMediaBox(page, &left, &bottom, &right, &top);
+    // The path starts at (left, bottom): a second move there would keep the engine
+    // from seeing a plain rectangle, and it would fill it the slow, general way.
     engine::Handle path = engine::FPDFPageObj_CreateNewPath(left, bottom);
     if (!path) return;
-    engine::FPDFPath_MoveTo(path, left, bottom);
     engine::FPDFPath_LineTo(path, left, top);
     engine::FPDFPath_LineTo(path, right, top);
     engine::FPDFPath_LineTo(path, right, bottom);
