@@ -156,4 +156,30 @@ for _, subtype in ipairs({"Link", "Text", "Highlight", "Popup", "Underline", "Sq
   T.ok(plain:find("/Subtype /" .. subtype .. " "), subtype .. " annotation")
 end
 T.ok(P.text(path, 1):find("Go to page 2"), "page text")
+
+-- Read back through the plugin: the outline as bookmarks, the links, a rendered page.
+pdf.OpenDocument(1, path)
+local marks = pdf.GetBookmarks(1)
+T.eq(marks[0].title, "Report", "top bookmark")
+T.eq(marks[0].children[0].title, "Second page", "child bookmark")
+T.eq(marks[0].children[0].action, PDFACTION_GOTO, "child bookmark goes to a page")
+T.eq(marks[0].children[0].target, 2, "child bookmark's page")
+pdf.LoadPage(1, 1)
+local links = pdf.GetPageLinks(1, 1)
+local seen = {}
+local i = 0
+while links[i] do
+  seen[#seen + 1] = string.format("%d %s", links[i].action, tostring(links[i].target))
+  i = i + 1
+end
+table.sort(seen)
+T.eq(table.concat(seen, ";"), string.format("%d 2;%d https://example.org/nophase;%d https://example.org/report",
+  PDFACTION_GOTO, PDFACTION_URI, PDFACTION_URI), "links of page 1")
+local shot = pdf.GetBrush(1, 2, nil)
+SaveBrush(shot, P.path("annotations-page2.png"))
+-- The green square under the graphics state's 0.6 fill alpha over white.
+local green = ReadPixel(shot, 200, 842 - 200)
+T.ok((green >> 8) & 0xFF > 100 and (green >> 16) & 0xFF > 80 and (green >> 16) & 0xFF < 200, string.format("%08X", green))
+FreeBrush(shot)
+pdf.CloseDocument(1)
 print("annotations: ok")
